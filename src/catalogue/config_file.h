@@ -1,0 +1,27 @@
+// "config.ini": the player's path and the CD drive, two lines in the current directory.
+#pragma once
+
+#include <string>
+
+namespace mp3 {
+
+class TextFile;
+
+inline constexpr char kConfigFileName[] = "config.ini";
+inline constexpr char kDefaultPlayerPath[] = "C:\\Programas\\Winamp\\Winamp.exe";
+inline constexpr char kDefaultDrive[] = "D:";
+
+struct PlayerConfig {
+    std::string Leitor_Path;
+    std::string Unidade_CD;
+};
+
+// Reads line 1 and line 2 through `reader` (a missing line is an empty text). On failure the
+// error is raised and `config` keeps the values of the last successful read.
+void readConfig(TextFile& reader, PlayerConfig& config);
+
+// Writes the two texts, each followed by CR LF, replacing "config.ini" only once the new file
+// is whole: a failed save leaves the previous file as it was.
+void writeConfig(const std::string& playerPath, const std::string& drive);
+
+}  // namespace mp3

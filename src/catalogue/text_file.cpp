@@ -1,0 +1,306 @@
+// The text-file handle: states, error codes, Ctrl-Z, line ends and the 128-byte write buffer.
+#include "text_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include "runtime_error.h"
+
+namespace mp3 {
+namespace {
+
+constexpr std::size_t kReadChunk = 64 * 1024;
+// A second running copy that is saving holds the lock for milliseconds; wait that long.
+constexpr auto kLockPatience = std::chrono::seconds(3);
+// The code Windows gives for a file another process is writing.
+constexpr int kSharingViolation = 32;
+
+bool parentFolderMissing(const std::string& name) {
+    auto slash = name.find_last_of('/');
+    if (slash == std::string::npos) return false;
+    std::string parent = slash == 0 ? "/" : name.substr(0, slash);
+    struct stat st {};
+    if (::stat(parent.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR;
+    return !S_ISDIR(st.st_mode);
+}
+
+[[noreturn]] void raise(int code) { throw EInOutError(code); }
+
+}  // namespace
+
+int ioCodeForErrno(int err, const std::string& name, bool writing) {
+    switch (err) {
+        case ENOENT: return parentFolderMissing(name) ? 3 : 2;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP: return 3;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY: return 5;
+        case EMFILE:
+        case ENFILE: return 4;
+        case ENOSPC:
+        case EFBIG:
+        case EDQUOT: return 101;
+        case EIO: return writing ? 29 : 30;  // write fault, read fault
+        case ENXIO:
+        case ENODEV:
+        case ENOMEDIUM: return 21;  // device not ready
+        case EWOULDBLOCK: return kSharingViolation;
+        default:
+            // Keep the number, but never one that has a message of its own.
+            return (err <= 5 || (err >= 100 && err <= 106)) ? 1000 + err : err;
+    }
+}
+
+TextFile::~TextFile() {
+    try {
+        if (isOpen()) close();
+    } catch (const EInOutError&) {
+        // Nothing is left to tell at this point; the descriptor is released all the same.
+    }
+}
+
+void TextFile::assign(std::string_view name) {
+    closeIfOpen();
+    name_ = std::string(name.substr(0, kMaxNameLength));
+    state_ = State::Closed;
+    writeFill_ = 0;
+    readPos_ = readFill_ = 0;
+}
+
+void TextFile::requireBound() const {
+    if (state_ == State::Unbound) raise(102);
+}
+
+void TextFile::closeIfOpen() {
+    if (isOpen()) close();
+}
+
+void TextFile::releaseFile() noexcept {
+    if (fd_ >= 0) ::close(fd_);  // also drops the lock
+    fd_ = -1;
+    state_ = State::Closed;
+    writeFill_ = 0;
+    readPos_ = readFill_ = 0;
+    physicalEnd_ = false;
+}
+
+void TextFile::openFile(int flags, bool forWriting) {
+    requireBound();
+    closeIfOpen();
+    int fd = ::open(name_.c_str(), flags | O_CLOEXEC, 0666);
+    if (fd < 0) raise(ioCodeForErrno(errno, name_, forWriting));
+    fd_ = fd;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+        int err = errno;
+        releaseFile();
+        raise(ioCodeForErrno(err, name_, forWriting));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        releaseFile();
+        raise(5);
+    }
+    if (forWriting) {
+        lockForWriting();
+        // Another writer may have appended while we waited for the lock.
+        if (::fstat(fd_, &st) != 0) {
+            int err = errno;
+            releaseFile();
+            raise(ioCodeForErrno(err, name_, true));
+        }
+    }
+    sizeAtOpen_ = static_cast<std::uint64_t>(st.st_size);
+    state_ = forWriting ? State::Writing : State::Reading;
+}
+
+void TextFile::lockForWriting() {
+    // Others may read while we write, but two writers never interleave their appends.
+    auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        int err = errno;
+        if (err == EINTR) continue;
+        if (err != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            releaseFile();
+            raise(err == EWOULDBLOCK ? kSharingViolation : ioCodeForErrno(err, name_, true));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void TextFile::reset() {
+    openFile(O_RDONLY, false);
+    if (readBuffer_.size() != kReadChunk) readBuffer_.resize(kReadChunk);
+}
+
+void TextFile::rewrite() {
+    // Truncate only once the lock is held, so a running writer is never cut short.
+    openFile(O_WRONLY | O_CREAT, true);
+    if (::ftruncate(fd_, 0) != 0) {
+        int err = errno;
+        releaseFile();
+        raise(ioCodeForErrno(err, name_, true));
+    }
+    sizeAtOpen_ = 0;
+}
+
+void TextFile::append() {
+    openFile(O_RDWR, true);
+    auto fail = [this](int err) {
+        releaseFile();
+        raise(ioCodeForErrno(err, name_, true));
+    };
+    off_t size = static_cast<off_t>(sizeAtOpen_);
+    off_t tailStart = size > static_cast<off_t>(kBufferSize) ? size - kBufferSize : 0;
+    std::array<char, kBufferSize> tail{};
+    ssize_t got = ::pread(fd_, tail.data(), static_cast<std::size_t>(size - tailStart), tailStart);
+    if (got < 0) fail(errno);
+    if (auto* z = static_cast<char*>(std::memchr(tail.data(), kCtrlZ, static_cast<std::size_t>(got)))) {
+        size = tailStart + (z - tail.data());
+        if (::ftruncate(fd_, size) != 0) fail(errno);
+    }
+    if (::lseek(fd_, size, SEEK_SET) < 0) fail(errno);
+    sizeAtOpen_ = static_cast<std::uint64_t>(size);
+}
+
+bool TextFile::fill() {
+    if (physicalEnd_) return false;
+    for (;;) {
+        ssize_t got = ::read(fd_, readBuffer_.data(), readBuffer_.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            raise(ioCodeForErrno(errno, name_, false));
+        }
+        readPos_ = 0;
+        readFill_ = static_cast<std::size_t>(got);
+        if (got == 0) physicalEnd_ = true;
+        return got > 0;
+    }
+}
+
+// The next byte (0..255), or -1 at the physical end of the file.
+int TextFile::peek() {
+    if (readPos_ == readFill_ && !fill()) return -1;
+    return static_cast<unsigned char>(readBuffer_[readPos_]);
+}
+
+char TextFile::readChar() {
+    if (state_ != State::Reading) raise(104);
+    int c = peek();
+    if (c < 0 || c == kCtrlZ) return kCtrlZ;
+    ++readPos_;
+    return static_cast<char>(c);
+}
+
+bool TextFile::eof() {
+    if (state_ != State::Reading) raise(104);
+    int c = peek();
+    return c < 0 || c == kCtrlZ;
+}
+
+std::string TextFile::readLine() {
+    std::string line;
+    readLine(line);
+    return line;
+}
+
+void TextFile::readLine(std::string& line) {
+    if (state_ != State::Reading) raise(104);
+    line.clear();
+    for (;;) {
+        if (readPos_ == readFill_ && !fill()) return;
+        const char* start = readBuffer_.data() + readPos_;
+        std::size_t avail = readFill_ - readPos_;
+        auto* cr = static_cast<const char*>(std::memchr(start, '\r', avail));
+        std::size_t span = cr ? static_cast<std::size_t>(cr - start) : avail;
+        if (auto* z = static_cast<const char*>(std::memchr(start, kCtrlZ, span))) {
+            line.append(start, static_cast<std::size_t>(z - start));
+            readPos_ += static_cast<std::size_t>(z - start);
+            return;  // byte 26 is the end: stay on it
+        }
+        line.append(start, span);
+        readPos_ += span;
+        if (cr) {
+            ++readPos_;
+            if (peek() == '\n') ++readPos_;
+            return;
+        }
+    }
+}
+
+void TextFile::writeOut(const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t put = ::write(fd_, data, size);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            writeFill_ = 0;
+            raise(ioCodeForErrno(err, name_, true));
+        }
+        if (put == 0) {
+            writeFill_ = 0;
+            raise(101);
+        }
+        data += put;
+        size -= static_cast<std::size_t>(put);
+    }
+}
+
+void TextFile::write(std::string_view text) {
+    if (state_ != State::Writing) raise(105);
+    while (!text.empty()) {
+        std::size_t take = std::min(text.size(), kBufferSize - writeFill_);
+        std::memcpy(writeBuffer_.data() + writeFill_, text.data(), take);
+        writeFill_ += take;
+        text.remove_prefix(take);
+        if (writeFill_ == kBufferSize) {
+            writeOut(writeBuffer_.data(), kBufferSize);
+            writeFill_ = 0;
+        }
+    }
+}
+
+void TextFile::writeLine(std::string_view text) {
+    // A line end on a handle that is not open ends with the flush's code, 103.
+    if (state_ != State::Writing) raise(state_ == State::Reading ? 105 : 103);
+    write(text);
+    write("\r\n");
+    flush();
+}
+
+void TextFile::flush() {
+    // A file on disk keeps its buffer: only a full buffer or a close writes it out.
+    if (!isOpen()) raise(103);
+}
+
+void TextFile::close() {
+    if (!isOpen()) raise(103);
+    int failure = 0;
+    if (state_ == State::Writing && writeFill_ > 0) {
+        try {
+            writeOut(writeBuffer_.data(), writeFill_);
+        } catch (const EInOutError& e) {
+            failure = e.code();
+        }
+    }
+    int fd = fd_;
+    fd_ = -1;
+    bool writing = state_ == State::Writing;
+    releaseFile();
+    if (::close(fd) != 0 && failure == 0 && errno != EINTR) {
+        failure = ioCodeForErrno(errno, name_, writing);
+    }
+    if (failure != 0) raise(failure);
+}
+
+}  // namespace mp3

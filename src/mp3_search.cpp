@@ -1,0 +1,10 @@
+// Program entry: the application and its main window.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,86 @@
+// Test helpers: a temporary folder, whole-file reads and writes, and errors checked in full.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+#include "catalogue/runtime_error.h"
+
+namespace mp3::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "mp3test-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+inline void writeBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+inline std::string readBytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Keeps the current directory for the test and puts it back afterwards.
+class CurrentDir {
+public:
+    explicit CurrentDir(const std::string& to) : saved_(std::filesystem::current_path()) {
+        std::filesystem::current_path(to);
+    }
+    ~CurrentDir() { std::filesystem::current_path(saved_); }
+
+private:
+    std::filesystem::path saved_;
+};
+
+// Runs `body` in a child process as an unprivileged user when we are root (root ignores
+// permission bits); returns the child's exit status.
+inline int runUnprivileged(const std::function<int()>& body) {
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace mp3::test
+
+// The input/output error's code and message, compared in full.
+#define EXPECT_IO_ERROR(statement, expectedCode, expectedMessage)              \
+    do {                                                                       \
+        try {                                                                  \
+            statement;                                                         \
+            ADD_FAILURE() << "no error from " #statement;                      \
+        } catch (const mp3::EInOutError& e) {                                  \
+            EXPECT_EQ(e.code(), expectedCode) << #statement;                   \
+            EXPECT_STREQ(e.what(), expectedMessage) << #statement;             \
+        }                                                                      \
+    } while (false)
