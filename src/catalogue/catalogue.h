@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,7 +53,8 @@ private:
     TextPool pool_;
     std::vector<LooseEntry> loose_;
     std::vector<Album> albums_;
-    std::vector<std::string_view> slots_;
+    // Chunked, so a large collection never copies the whole table to grow it.
+    std::deque<std::string_view> slots_;
 };
 
 }  // namespace mp3

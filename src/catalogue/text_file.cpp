@@ -16,7 +16,7 @@
 namespace mp3 {
 namespace {
 
-constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kReadChunk = 16 * 1024;
 // A second running copy that is saving holds the lock for milliseconds; wait that long.
 constexpr auto kLockPatience = std::chrono::seconds(3);
 // The code Windows gives for a file another process is writing.

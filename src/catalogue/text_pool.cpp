@@ -7,21 +7,25 @@ namespace mp3 {
 
 std::string_view TextPool::store(std::string_view text) {
     if (text.empty()) return {};
-    if (blocks_.empty() || blocks_.back().size - used_ < text.size()) {
+    while (current_ < blocks_.size() && blocks_[current_].size - used_ < text.size()) {
+        ++current_;  // a block kept from an earlier load
+        used_ = 0;
+    }
+    if (current_ == blocks_.size()) {
         std::size_t size = std::max(kBlockSize, text.size());
-        blocks_.push_back({std::make_unique<char[]>(size), size});
+        // Not value-initialised: every byte handed out is written first.
+        blocks_.push_back({std::unique_ptr<char[]>(new char[size]), size});
         reserved_ += size;
         used_ = 0;
     }
-    char* at = blocks_.back().data.get() + used_;
+    char* at = blocks_[current_].data.get() + used_;
     std::memcpy(at, text.data(), text.size());
     used_ += text.size();
     return {at, text.size()};
 }
 
 void TextPool::clear() {
-    if (blocks_.size() > 1) blocks_.erase(blocks_.begin() + 1, blocks_.end());
-    reserved_ = blocks_.empty() ? 0 : blocks_.front().size;
+    current_ = 0;
     used_ = 0;
 }
 

@@ -1,4 +1,4 @@
-// Storage for the texts of one load: one allocation per 64 KiB, not one per text.
+// Storage for the texts of one load: one allocation per 16 KiB block, not one per text.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +8,8 @@
 
 namespace mp3 {
 
-// Texts stay where they were put until clear(); clear() keeps the first block for the next load.
+// Texts stay where they were put until clear(). The blocks are kept for the next load, which
+// usually needs as much again: the memory stays at the largest load's size, like fixed tables.
 class TextPool {
 public:
     std::string_view store(std::string_view text);
@@ -16,13 +17,14 @@ public:
     std::size_t bytesReserved() const noexcept { return reserved_; }
 
 private:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = 16 * 1024;
     struct Block {
         std::unique_ptr<char[]> data;
         std::size_t size;
     };
     std::vector<Block> blocks_;
-    std::size_t used_ = 0;  // of the last block
+    std::size_t current_ = 0;  // the block being filled
+    std::size_t used_ = 0;     // of that block
     std::size_t reserved_ = 0;
 };
 
