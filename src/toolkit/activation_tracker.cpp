@@ -1,0 +1,63 @@
+// Focus tracking for the main form's activation.
+#include "toolkit/activation_tracker.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
+
+#include "toolkit/form.h"
+
+namespace tk {
+
+ActivationTracker::ActivationTracker(QObject* parent) : QObject(parent) {
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            &ActivationTracker::focusWindowChanged);
+}
+
+ActivationTracker& ActivationTracker::instance() {
+    static QPointer<ActivationTracker> tracker;
+    if (tracker.isNull()) tracker = new ActivationTracker(QCoreApplication::instance());
+    return *tracker;
+}
+
+void ActivationTracker::setMainForm(Form* form) {
+    main_ = form;
+    activatedOnce_ = false;
+    last_ = Kind::None;
+}
+
+void ActivationTracker::addChildForm(Form* form) {
+    children_.emplace_back(form);
+}
+
+ActivationTracker::Kind ActivationTracker::kindOf(QWindow* window) const {
+    if (window == nullptr) return Kind::None;
+    if (main_ && main_->windowHandle() == window) return Kind::Main;
+    for (const QPointer<Form>& child : children_) {
+        if (child && child->windowHandle() == window) return Kind::Child;
+    }
+    return Kind::Other;
+}
+
+void ActivationTracker::focusWindowChanged(QWindow* window) {
+    // Leaving for no window (another program) is forgotten: what counts is where focus last was.
+    const Kind kind = kindOf(window);
+    if (kind == Kind::None) return;
+    const Kind previous = last_;
+    last_ = kind;
+    if (kind != Kind::Main || !main_->isEnabled()) return;
+    if (activatedOnce_ && previous != Kind::Child) return;
+    activatedOnce_ = true;
+    // Run it after the focus change has been dealt with: the handler may open a modal box.
+    QTimer::singleShot(0, main_.data(), [form = main_] {
+        if (form) form->activate();
+    });
+}
+
+void ActivationTracker::childClosed(Form* form, bool hadFocus) {
+    if (!hadFocus || !main_ || main_.data() == form || !main_->isVisible()) return;
+    main_->raise();
+    main_->activateWindow();
+}
+
+}  // namespace tk

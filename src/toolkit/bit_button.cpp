@@ -1,0 +1,36 @@
+// Stock glyphs from the style for the buttons.
+#include "toolkit/bit_button.h"
+
+#include <QStyle>
+
+namespace tk {
+
+namespace {
+
+QStyle::StandardPixmap glyphOf(BitKind kind) {
+    switch (kind) {
+        case BitKind::Ok:
+            return QStyle::SP_DialogOkButton;
+        case BitKind::Cancel:
+            return QStyle::SP_DialogCancelButton;
+        case BitKind::Yes:
+            return QStyle::SP_DialogYesButton;
+        case BitKind::Retry:
+            return QStyle::SP_BrowserReload;
+    }
+    return QStyle::SP_DialogOkButton;
+}
+
+}  // namespace
+
+void setBitGlyph(QPushButton* button, BitKind kind) {
+    button->setIcon(button->style()->standardIcon(glyphOf(kind), nullptr, button));
+}
+
+QPushButton* makeBitButton(BitKind kind, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    setBitGlyph(button, kind);
+    return button;
+}
+
+}  // namespace tk

@@ -1,0 +1,41 @@
+// A picture box: a JPEG stretched to the box or at natural size from its top-left corner.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+namespace tk {
+
+// Where the picture does not cover the box, the parent's background shows.
+class Picture : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Picture(QWidget* parent = nullptr);
+
+    void setImage(const QImage& image);
+    const QImage& image() const { return image_; }
+
+    // Decodes the resource with our JPEG decoder; false (and an empty box) when it cannot.
+    bool loadArtwork(const QString& resourcePath);
+
+    void setStretch(bool stretch);
+    bool stretch() const { return stretch_; }
+
+    void setHandCursor(bool hand);
+
+  signals:
+    // A left button released inside the box.
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QImage image_;
+    QPixmap pixmap_;
+    bool stretch_ = false;
+};
+
+}  // namespace tk

@@ -1,0 +1,95 @@
+// Starts a program with posix_spawn in its own session and reaps it on a background thread.
+#include "toolkit/spawn_process_starter.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <system_error>
+#include <thread>
+
+extern char** environ;
+
+namespace tk {
+
+namespace {
+
+// Owns the spawn attributes and file actions so every exit path releases them.
+class SpawnSetup {
+  public:
+    SpawnSetup() {
+        ready_ = posix_spawnattr_init(&attr_) == 0;
+        if (!ready_) return;
+        actionsReady_ = posix_spawn_file_actions_init(&actions_) == 0;
+        ready_ = actionsReady_;
+    }
+    ~SpawnSetup() {
+        if (actionsReady_) posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attr_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    bool configure(const std::string& workingDir) {
+        if (!ready_) return false;
+        // Qt's threads block some signals; the player should start with a clean slate and
+        // in a session of its own, so it outlives a closed terminal the way a detached start does.
+        sigset_t none;
+        sigset_t all;
+        sigemptyset(&none);
+        sigfillset(&all);
+        short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID;
+        if (posix_spawnattr_setflags(&attr_, flags) != 0) return false;
+        if (posix_spawnattr_setsigmask(&attr_, &none) != 0) return false;
+        if (posix_spawnattr_setsigdefault(&attr_, &all) != 0) return false;
+        if (!workingDir.empty() &&
+            posix_spawn_file_actions_addchdir_np(&actions_, workingDir.c_str()) != 0) {
+            return false;
+        }
+        return true;
+    }
+
+    posix_spawnattr_t* attr() { return &attr_; }
+    posix_spawn_file_actions_t* actions() { return &actions_; }
+
+  private:
+    posix_spawnattr_t attr_{};
+    posix_spawn_file_actions_t actions_{};
+    bool ready_ = false;
+    bool actionsReady_ = false;
+};
+
+}  // namespace
+
+void SpawnProcessStarter::start(const std::string& program, const std::vector<std::string>& args,
+                                const std::string& workingDir) {
+    if (program.empty()) return;
+    try {
+        std::vector<std::string> owned;
+        owned.reserve(args.size() + 1);
+        owned.push_back(program);
+        owned.insert(owned.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        argv.reserve(owned.size() + 1);
+        for (std::string& arg : owned) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+
+        SpawnSetup setup;
+        if (!setup.configure(workingDir)) return;
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
+                         environ) != 0) {
+            return;
+        }
+        // Not waiting is the point; reaping it elsewhere keeps the finished player from lingering.
+        std::thread([pid] {
+            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::exception&) {
+        // A start that cannot be made is not reported.
+    }
+}
+
+}  // namespace tk

@@ -1,0 +1,116 @@
+// Recording stand-ins for the platform seams, for toolkit and window tests alike.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/platform.h"
+
+namespace tk::fakes {
+
+// Records every box instead of showing it.
+class RecordingErrorBox : public ErrorBox {
+  public:
+    struct Shown {
+        QWidget* parent;
+        QString title;
+        QString message;
+    };
+    std::vector<Shown> shown;
+
+    void show(QWidget* parent, const QString& title, const QString& message) override {
+        shown.push_back({parent, title, message});
+    }
+};
+
+// Records every warning; onWarning runs while the prompt would be open (to insert a CD, say).
+class RecordingMessageDialog : public MessageDialog {
+  public:
+    struct Warning {
+        QWidget* parent;
+        QString text;
+    };
+    std::vector<Warning> warnings;
+    std::function<void()> onWarning;
+
+    void warning(QWidget* parent, const QString& text) override {
+        warnings.push_back({parent, text});
+        if (onWarning) onWarning();
+    }
+};
+
+// Answers from a queue given in advance; with the queue empty the user cancels.
+class ScriptedFileDialog : public FileDialog {
+  public:
+    std::vector<FileDialogRequest> requests;
+    std::deque<std::optional<FileDialogResult>> answers;
+
+    void answer(const QString& fileName, int filterIndex = 1) {
+        answers.push_back(FileDialogResult{fileName, filterIndex});
+    }
+    void cancel() { answers.push_back(std::nullopt); }
+
+    std::optional<FileDialogResult> run(QWidget*, const FileDialogRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) return std::nullopt;
+        std::optional<FileDialogResult> next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+// Answers from a queue given in advance, then `otherwise` (No, the default button, unless set).
+class ScriptedConfirmation : public Confirmation {
+  public:
+    QStringList asked;
+    std::deque<bool> answers;
+    bool otherwise = false;
+
+    bool confirmOverwrite(QWidget*, const QString& fileName) override {
+        asked << fileName;
+        if (answers.empty()) return otherwise;
+        const bool next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+// Records the starts and starts nothing.
+class RecordingProcessStarter : public ProcessStarter {
+  public:
+    struct Start {
+        std::string program;
+        std::vector<std::string> args;
+        std::string workingDir;
+    };
+    std::vector<Start> starts;
+
+    void start(const std::string& program, const std::vector<std::string>& args,
+               const std::string& workingDir) override {
+        starts.push_back({program, args, workingDir});
+    }
+};
+
+// One of each stand-in, wired into a Platform; pass it where a window wants a Platform&.
+class FakePlatform {
+  public:
+    RecordingErrorBox errorBox;
+    RecordingMessageDialog messageDialog;
+    ScriptedFileDialog fileDialog;
+    ScriptedConfirmation confirmation;
+    RecordingProcessStarter processStarter;
+    Platform platform{&errorBox, &messageDialog, &fileDialog, &confirmation, &processStarter};
+
+    FakePlatform() = default;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    operator Platform&() { return platform; }
+};
+
+}  // namespace tk::fakes
