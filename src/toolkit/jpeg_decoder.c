@@ -1,10 +1,12 @@
-/* JPEG decoding with libjpeg. Errors longjmp back to a frame of this file only, never through C++.
+/* JPEG decoding with libjpeg; its errors longjmp back to a frame of this file, never through C++.
  */
 #include "jpeg_decoder.h"
 
-#include <jpeglib.h>
 #include <setjmp.h>
 #include <stdio.h>
+
+/* jpeglib.h needs FILE declared before it. */
+#include <jpeglib.h>
 
 /* A picture bigger than this is refused rather than risk an allocation a bad header asked for. */
 #define TK_JPEG_MAX_PIXELS (1L << 28)
