@@ -303,4 +303,17 @@ void TextFile::close() {
     if (failure != 0) raise(failure);
 }
 
+void TextFile::discardFrom(std::uint64_t size) noexcept {
+    if (state_ == State::Writing && fd_ >= 0) {
+        writeFill_ = 0;
+        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+            // Nothing more can be done; the error being undone is reported by the caller.
+        }
+        releaseFile();
+    } else if (state_ == State::Closed && !name_.empty()) {
+        if (::truncate(name_.c_str(), static_cast<off_t>(size)) != 0) {
+        }
+    }
+}
+
 }  // namespace mp3

@@ -51,6 +51,9 @@ public:
     void writeLine(std::string_view text = {});
     void flush();
     void close();
+    // Undoes a failed write: cuts the file back to `size` bytes, drops the buffer and closes.
+    // Never raises; the failure being undone is what gets reported.
+    void discardFrom(std::uint64_t size) noexcept;
 
     State state() const noexcept { return state_; }
     const std::string& name() const noexcept { return name_; }

@@ -58,6 +58,15 @@ private:
     std::filesystem::path saved_;
 };
 
+// Runs `body` in a child process; returns the child's exit status.
+inline int runInChild(const std::function<int()>& body) {
+    pid_t pid = ::fork();
+    if (pid == 0) ::_exit(body());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // Runs `body` in a child process as an unprivileged user when we are root (root ignores
 // permission bits); returns the child's exit status.
 inline int runUnprivileged(const std::function<int()>& body) {

@@ -1,0 +1,37 @@
+// Building the player's command line and start, and the prompt sequence.
+#include "player.h"
+
+#include "config_file.h"
+
+namespace mp3 {
+namespace {
+
+std::string filePart(const PlayItem& item, char separator) {
+    return item.folder ? *item.folder + separator + item.file : item.file;
+}
+
+}  // namespace
+
+std::string playerCommandLine(const PlayerConfig& config, const PlayItem& item) {
+    return config.Leitor_Path + " " + config.Unidade_CD + "\\\"" + filePart(item, '\\') + ".mp3\"";
+}
+
+std::string insertCdPrompt(std::string_view cd) {
+    return "Introduza o CD N\xBA " + std::string(cd) + " na unidade e carregue em OK";
+}
+
+PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item) {
+    PlayerStart start;
+    start.program = config.Leitor_Path;
+    start.arguments.push_back(config.Unidade_CD + "/" + filePart(item, '/') + ".mp3");
+    start.workingDirectory = config.Unidade_CD + "/";
+    return start;
+}
+
+void Playback::play(const PlayerConfig& config, const PlayItem& item, PlayerHost& host) {
+    if (item.cd != ultimoCd_) host.askForCd(insertCdPrompt(item.cd));
+    host.startPlayer(playerStart(config, item));
+    ultimoCd_ = item.cd;
+}
+
+}  // namespace mp3

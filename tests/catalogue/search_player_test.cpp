@@ -1,0 +1,111 @@
+// The search, the player's command line and start, and the insert-CD prompt sequence.
+#include "catalogue/catalogue.h"
+#include "catalogue/config_file.h"
+#include "catalogue/player.h"
+#include "catalogue/search.h"
+#include "catalogue/text_file.h"
+#include "scratch.h"
+
+namespace mp3 {
+namespace {
+
+struct NullSink : CatalogueSink {
+    void looseEntry(std::string_view) override {}
+    void albumHeader(std::string_view) override {}
+};
+
+Catalogue loaded(const test::ScratchDir& dir, const std::string& bytes) {
+    test::writeBytes(dir.file("l.txt"), bytes);
+    TextFile f(dir.file("l.txt"));
+    Catalogue cat;
+    NullSink sink;
+    cat.load(f, sink);
+    return cat;
+}
+
+TEST(Search, CaseSensitiveSubstringOverLooseEntriesAndHeadersOnly) {
+    test::ScratchDir dir;
+    Catalogue cat = loaded(dir,
+                           "7  Madonna - Ray of Light\r\n12 Savage Garden - Truly Madly Deeply\r\n"
+                           "/3  Madness - Hits\r\nMadrigal\r\n/\r\n/4  Other - Album\r\nMad World\r\n/\r\n");
+    SearchResults mad = search(cat, "Mad");
+    EXPECT_EQ(mad.Resultado_MP3, (std::vector<std::size_t>{1, 2}));
+    EXPECT_EQ(mad.Resultado_CD, (std::vector<std::size_t>{1}));
+    EXPECT_EQ(mad.looseAt(2), 2u);
+    EXPECT_EQ(mad.albumAt(1), 1u);
+    EXPECT_EQ(mad.albumAt(2), 0u);
+    SearchResults upper = search(cat, "MAD");
+    EXPECT_TRUE(upper.Resultado_MP3.empty());
+    EXPECT_TRUE(upper.Resultado_CD.empty());
+    EXPECT_TRUE(search(cat, "World").Resultado_CD.empty());
+    EXPECT_TRUE(search(cat, "").Resultado_MP3.empty());
+    EXPECT_TRUE(search(cat, "").Resultado_CD.empty());
+}
+
+TEST(Search, EveryMatchIsKept) {
+    test::ScratchDir dir;
+    std::string bytes;
+    for (int i = 0; i < 700; ++i) bytes += "1  Song " + std::to_string(i) + "\r\n/2  Song album " + std::to_string(i) + "\r\n/\r\n";
+    Catalogue cat = loaded(dir, bytes);
+    SearchResults all = search(cat, "Song");
+    ASSERT_EQ(all.Resultado_MP3.size(), 700u);
+    ASSERT_EQ(all.Resultado_CD.size(), 700u);
+    EXPECT_EQ(all.looseAt(700), 700u);
+    EXPECT_EQ(all.albumAt(650), 650u);
+}
+
+TEST(PlayerCommand, WindowsFormAndLinuxStart) {
+    struct Case {
+        PlayerConfig config;
+        PlayItem item;
+        std::string commandLine, argument, workingDir;
+    } cases[] = {
+        {{"C:\\Programas\\Winamp\\Winamp.exe", "D:"}, {"7 ", std::nullopt, "Madonna - Ray of Light"},
+         "C:\\Programas\\Winamp\\Winamp.exe D:\\\"Madonna - Ray of Light.mp3\"",
+         "D:/Madonna - Ray of Light.mp3", "D:/"},
+        {{"/usr/bin/mpv", "E:"}, {"12", "Madonna - Ray of Light", "Frozen"},
+         "/usr/bin/mpv E:\\\"Madonna - Ray of Light\\Frozen.mp3\"",
+         "E:/Madonna - Ray of Light/Frozen.mp3", "E:/"},
+        {{"p", "E:\\"}, {"7 ", std::nullopt, "x"}, "p E:\\\\\"x.mp3\"", "E:\\/x.mp3", "E:\\/"},
+        {{"p", ""}, {"7 ", std::nullopt, "x"}, "p \\\"x.mp3\"", "/x.mp3", "/"},
+        {{"/opt/My Player/play", "/media/cd rom"}, {"1 ", "", "a\\b"},
+         "/opt/My Player/play /media/cd rom\\\"\\a\\b.mp3\"", "/media/cd rom//a\\b.mp3",
+         "/media/cd rom/"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(playerCommandLine(c.config, c.item), c.commandLine);
+        PlayerStart start = playerStart(c.config, c.item);
+        EXPECT_EQ(start.program, c.config.Leitor_Path);
+        EXPECT_EQ(start.arguments, std::vector<std::string>{c.argument});
+        EXPECT_EQ(start.workingDirectory, c.workingDir);
+    }
+}
+
+TEST(PlayerCommand, PromptKeepsTheCdFieldUnchanged) {
+    EXPECT_EQ(insertCdPrompt("7 "), "Introduza o CD N\xBA 7  na unidade e carregue em OK");
+    EXPECT_EQ(insertCdPrompt("12"), "Introduza o CD N\xBA 12 na unidade e carregue em OK");
+}
+
+struct RecordingHost : PlayerHost {
+    std::vector<std::string> events;
+    void askForCd(const std::string& prompt) override { events.push_back("ask " + prompt.substr(18, 2)); }
+    void startPlayer(const PlayerStart& start) override { events.push_back("start " + start.arguments[0]); }
+};
+
+TEST(Playback, PromptsOnlyWhenTheCdChanges) {
+    PlayerConfig config{"player", "D:"};
+    Playback playback;
+    RecordingHost host;
+    EXPECT_EQ(playback.Ultimo_CD(), "");
+    playback.play(config, {"7 ", std::nullopt, "a"}, host);
+    playback.play(config, {"7 ", "H", "t"}, host);
+    playback.play(config, {"12", std::nullopt, "b"}, host);
+    playback.play(config, {"7 ", std::nullopt, "a"}, host);
+    EXPECT_EQ(host.events, (std::vector<std::string>{"ask 7 ", "start D:/a.mp3", "start D:/H/t.mp3",
+                                                     "ask 12", "start D:/b.mp3", "ask 7 ",
+                                                     "start D:/a.mp3"}));
+    EXPECT_EQ(playback.Ultimo_CD(), "7 ");
+}
+
+}  // namespace
+}  // namespace mp3
