@@ -1,5 +1,4 @@
-/* JPEG decoding with libjpeg; its errors longjmp back to a frame of this file, never through C++.
- */
+/* JPEG decoding with libjpeg; its errors jump back into this file, never through C++ frames. */
 #include "jpeg_decoder.h"
 
 #include <setjmp.h>

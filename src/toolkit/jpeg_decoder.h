@@ -1,5 +1,4 @@
-/* The libjpeg decoder's C interface: decodes into memory the caller hands out, never unwinds past
- * it. */
+/* The C interface of the libjpeg decoder: it fills memory the caller hands out. */
 #ifndef MP3_TOOLKIT_JPEG_DECODER_H
 #define MP3_TOOLKIT_JPEG_DECODER_H
 

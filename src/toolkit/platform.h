@@ -1,5 +1,4 @@
-// The platform seams: one abstract interface per modal box or outside service, and the set a window
-// gets.
+// The platform seams, one abstract interface per modal box or outside service, and their set.
 #pragma once
 
 #include <QString>
