@@ -1,0 +1,26 @@
+// The entry window: appends loose MP3s or an album to the list file.
+#pragma once
+
+#include "toolkit/form.h"
+
+namespace mp3 {
+class TextFile;
+}
+
+class TForm2 : public tk::Form {
+    Q_OBJECT
+public:
+    // `mainWindow` owns the window and is enabled again when it closes.
+    TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow);
+
+    void setMp3Mode();
+    void setAlbumMode();
+
+protected:
+    void onClose() override;
+
+private:
+    mp3::TextFile* Ficheiro_Lista_;
+};
+
+extern TForm2* Form2;
