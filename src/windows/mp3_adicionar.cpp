@@ -4,8 +4,7 @@
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow)
-    : tk::Form(platform, Role::Child), Ficheiro_Lista_(&Ficheiro_Lista) {
-    setParent(mainWindow, windowFlags() | Qt::Window);
+    : tk::Form(platform, Role::Child), Ficheiro_Lista_(&Ficheiro_Lista), mainWindow_(mainWindow) {
     setWindowTitle(QString::fromUtf8("Introduzir novas músicas"));
     setLayout(288, 225, 587, 345, Border::FixedSingle);
 }
@@ -14,5 +13,5 @@ void TForm2::setMp3Mode() {}
 void TForm2::setAlbumMode() {}
 
 void TForm2::onClose() {
-    if (parentWidget()) parentWidget()->setEnabled(true);
+    mainWindow_->setEnabled(true);
 }

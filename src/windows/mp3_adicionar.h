@@ -10,7 +10,8 @@ class TextFile;
 class TForm2 : public tk::Form {
     Q_OBJECT
 public:
-    // `mainWindow` owns the window and is enabled again when it closes.
+    // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
+    // disabled parent would disable its child windows too.
     TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow);
 
     void setMp3Mode();
@@ -21,6 +22,7 @@ protected:
 
 private:
     mp3::TextFile* Ficheiro_Lista_;
+    QWidget* mainWindow_;
 };
 
 extern TForm2* Form2;

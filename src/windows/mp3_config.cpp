@@ -3,12 +3,11 @@
 
 TForm3* Form3 = nullptr;
 
-TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child) {
-    setParent(mainWindow, windowFlags() | Qt::Window);
+TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child), mainWindow_(mainWindow) {
     setWindowTitle(QString::fromUtf8("Configuração"));
     setLayout(435, 319, 332, 146, Border::FixedSingle);
 }
 
 void TForm3::onClose() {
-    if (parentWidget()) parentWidget()->setEnabled(true);
+    mainWindow_->setEnabled(true);
 }

@@ -6,11 +6,15 @@
 class TForm3 : public tk::Form {
     Q_OBJECT
 public:
-    // `mainWindow` owns the window and is enabled again when it closes.
+    // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
+    // disabled parent would disable its child windows too.
     TForm3(tk::Platform& platform, QWidget* mainWindow);
 
 protected:
     void onClose() override;
+
+private:
+    QWidget* mainWindow_;
 };
 
 extern TForm3* Form3;

@@ -3,12 +3,11 @@
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child) {
-    setParent(mainWindow, windowFlags() | Qt::Window);
+TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child), mainWindow_(mainWindow) {
     setWindowTitle("Ajuda");
     setLayout(320, 154, 483, 497, Border::Sizeable);
 }
 
 void TForm4::onClose() {
-    if (parentWidget()) parentWidget()->setEnabled(true);
+    mainWindow_->setEnabled(true);
 }

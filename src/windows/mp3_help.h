@@ -6,11 +6,15 @@
 class TForm4 : public tk::Form {
     Q_OBJECT
 public:
-    // `mainWindow` owns the window and is enabled again when it closes.
+    // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
+    // disabled parent would disable its child windows too.
     TForm4(tk::Platform& platform, QWidget* mainWindow);
 
 protected:
     void onClose() override;
+
+private:
+    QWidget* mainWindow_;
 };
 
 extern TForm4* Form4;
