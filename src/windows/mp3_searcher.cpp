@@ -1,9 +1,421 @@
-// The main window (stand-in until its layout lands).
+// The main window: layout, activation, browsing, the menus, the search and the play buttons.
 #include "windows/mp3_searcher.h"
+
+#include <QAction>
+#include <QFile>
+#include <QIcon>
+#include <QMenuBar>
+
+#include "catalogue/list_file.h"
+#include "toolkit/scaling.h"
+#include "windows/mp3_adicionar.h"
+#include "windows/mp3_config.h"
+#include "windows/mp3_help.h"
+#include "windows/text_codec.h"
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main) {
+namespace {
+
+const QColor clTeal(0x00, 0x80, 0x80);
+const QColor clNavy(0x00, 0x00, 0x80);
+const QColor clLime(0x00, 0xFF, 0x00);
+const QColor clMaroon(0x80, 0x00, 0x00);
+
+QWidget* panel(QWidget* parent, const char* name) {
+    auto* p = new QWidget(parent);
+    p->setObjectName(name);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    p->setPalette(pal);
+    tk::Form::place(p, 0, 0, 769, 537);
+    return p;
+}
+
+enum class Fit { Natural, Stretch };
+enum class Cursor { Arrow, Hand };
+
+tk::Picture* picture(QWidget* parent, const char* name, const char* artwork, int left, int top,
+                     int width, int height, Fit fit, Cursor cursor = Cursor::Arrow) {
+    auto* p = new tk::Picture(parent);
+    p->setObjectName(name);
+    p->loadArtwork(QString(":/artwork/%1.jpg").arg(artwork));
+    p->setStretch(fit == Fit::Stretch);
+    p->setHandCursor(cursor == Cursor::Hand);
+    tk::Form::place(p, left, top, width, height);
+    return p;
+}
+
+tk::Label* cdLabel(QWidget* parent, const char* name, int left, int top) {
+    auto* label = new tk::Label(parent);
+    label->setObjectName(name);
+    label->setFont(tk::layoutFont("Times New Roman", 20, true));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, clTeal);
+    label->setPalette(pal);
+    label->move(tk::scaled(left), tk::scaled(top));
+    label->setCaption(QString());
+    return label;
+}
+
+tk::ListBox* listBox(QWidget* parent, const char* name, int left, int top, int width, int height,
+                     const QColor& textColour, Cursor cursor) {
+    auto* list = new tk::ListBox(parent);
+    list->setObjectName(name);
+    list->setFont(tk::layoutFont("MS Sans Serif", 13));
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, textColour);
+    list->setPalette(pal);
+    list->setHandCursor(cursor == Cursor::Hand);
+    tk::Form::place(list, left, top, width, height);
+    return list;
+}
+
+// Loose entries reach their list as they are read; album headers once the whole file is read.
+class ListSink : public mp3::CatalogueSink {
+public:
+    ListSink(tk::ListBox* loose, tk::ListBox* albums) : loose_(loose), albums_(albums) {}
+    void looseEntry(std::string_view text) override { loose_->add(win::fromCp1252(text)); }
+    void albumHeader(std::string_view text) override { albums_->add(win::fromCp1252(text)); }
+
+private:
+    tk::ListBox* loose_;
+    tk::ListBox* albums_;
+};
+
+// The insert-CD prompt and the player's start, through the window's seams.
+class WindowPlayerHost : public mp3::PlayerHost {
+public:
+    WindowPlayerHost(tk::Platform& platform, QWidget* parent) : platform_(platform), parent_(parent) {}
+    void askForCd(const std::string& prompt) override {
+        platform_.messageDialog->warning(parent_, win::fromCp1252(prompt));
+    }
+    void startPlayer(const mp3::PlayerStart& start) override {
+        std::vector<std::string> arguments;
+        for (const std::string& a : start.arguments) arguments.push_back(win::cp1252ToLocal(a));
+        try {
+            platform_.processStarter->start(win::cp1252ToLocal(start.program), arguments,
+                                            win::cp1252ToLocal(start.workingDirectory));
+        } catch (...) {
+            // The start's result is not reported; the player deals with what it was given.
+        }
+    }
+
+private:
+    tk::Platform& platform_;
+    QWidget* parent_;
+};
+
+}  // namespace
+
+TForm1::TForm1(tk::Platform& platform)
+    : tk::Form(platform, Role::Main), OpenDialog1(platform) {
+    setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size));
+    setWindowIcon(icon);
+    setFont(tk::layoutFont("MS Sans Serif", 13));
+    QPalette pal = client()->palette();
+    pal.setColor(QPalette::Window, palette().color(QPalette::Dark));  // clBtnShadow
+    client()->setPalette(pal);
+    client()->setAutoFillBackground(true);
+
+    OpenDialog1.title = "Abrir Lista de MP3";
+    OpenDialog1.filter = {{"Lista de MP3", "*.txt"}, {"Todos os Ficheiros", "*"}};
+    OpenDialog1.filterIndex = 1;
+    OpenDialog1.defaultExt = "txt";
+    OpenDialog1.initialDir = ".";
+
+    buildMenus();
+    Panel1 = panel(client(), "Panel1");
+    Panel2 = panel(client(), "Panel2");
+    Panel1->raise();
+    buildListsView();
+    buildSearchView();
+    connectHandlers();
     setLayout(215, 126, 770, 537, Border::FixedSingle);
+
+    setTabOrder(ListaMP3_Total, Lista_ConteudoCDs);
+    setTabOrder(Lista_ConteudoCDs, ListaCDS_Total);
+    setTabOrder(ListaCDS_Total, Artista_Search);
+    setTabOrder(Artista_Search, Artista_Found);
+    setTabOrder(Artista_Found, CDs_Found);
+    setTabOrder(CDs_Found, Musicas_CD);
+    ListaMP3_Total->setFocus();
+
+    run([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::buildListsView() {
+    QWidget* p = Panel1;
+    picture(p, "Image1", "frame", 24, 56, 361, 425, Fit::Stretch);
+    picture(p, "Image4", "title_mp3", 16, 8, 89, 49, Fit::Stretch);
+    Image9 = picture(p, "Image9", "button_play", 28, 476, 129, 33, Fit::Stretch, Cursor::Hand);
+    picture(p, "Image7", "caption_presente_no_cd", 180, 480, 169, 25, Fit::Stretch);
+    numeroCD_MP3 = cdLabel(p, "numeroCD_MP3", 349, 480);
+    Image10 = picture(p, "Image10", "button_play", 392, 479, 129, 33, Fit::Stretch, Cursor::Hand);
+    picture(p, "Image3", "frame", 384, 312, 361, 167, Fit::Stretch);
+    Label1 = new tk::Label(p);
+    Label1->setObjectName("Label1");
+    Label1->setFont(tk::layoutFont("MS Sans Serif", 13));
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::WindowText, clLime);
+    Label1->setPalette(pal);
+    Label1->setText("v0.8");
+    tk::Form::place(Label1, 624, 504, 113, 16);
+    picture(p, "Image6", "title_conteudo_do_cd", 384, 264, 289, 57, Fit::Stretch);
+    picture(p, "Image2", "frame", 384, 56, 361, 169, Fit::Stretch);
+    picture(p, "Image8", "caption_presente_no_cd", 552, 224, 169, 25, Fit::Stretch);
+    numeroCD_CD = cdLabel(p, "numeroCD_CD", 717, 224);
+    picture(p, "Image5", "title_cds_completos", 384, 8, 257, 57, Fit::Stretch);
+
+    ListaMP3_Total = listBox(p, "ListaMP3_Total", 48, 80, 313, 365, clNavy, Cursor::Hand);
+    // Hints are off, so this text is never shown.
+    ListaMP3_Total->setProperty("hint", QString("Duplo Clique para ouvir a música!!"));
+    Lista_ConteudoCDs = listBox(p, "Lista_ConteudoCDs", 424, 336, 289, 118, clTeal, Cursor::Hand);
+    Lista_ConteudoCDs->setSorted(true);
+    ListaCDS_Total = listBox(p, "ListaCDS_Total", 424, 80, 289, 121, clTeal, Cursor::Hand);
+    for (tk::ListBox* list : {ListaMP3_Total, Lista_ConteudoCDs, ListaCDS_Total}) {
+        list->setPopupMenu(PopMenu);
+    }
+}
+
+void TForm1::buildSearchView() {
+    QWidget* p = Panel2;
+    picture(p, "Image19", "frame", 16, 232, 273, 289, Fit::Stretch);
+    picture(p, "Image14", "decoration", 600, -8, 329, 545, Fit::Stretch);
+    picture(p, "Image11", "title_pesquisa_de_mp3", 8, 8, 289, 57, Fit::Stretch);
+    picture(p, "Image12", "caption_texto_a_procurar", 16, 104, 177, 33, Fit::Natural);
+    picture(p, "Image13", "frame", 16, 136, 545, 41, Fit::Stretch);
+    Image15 = picture(p, "Image15", "button_procurar", 579, 128, 145, 57, Fit::Stretch, Cursor::Hand);
+    Image16 = picture(p, "Image16", "button_play", 579, 459, 145, 57, Fit::Stretch, Cursor::Hand);
+    picture(p, "Image18", "caption_mp3_encontrados", 16, 200, 185, 33, Fit::Natural);
+    numCD_found = cdLabel(p, "numCD_found", 722, 240);
+    picture(p, "Image17", "caption_presente_no_cd", 556, 240, 165, 25, Fit::Stretch);
+    picture(p, "Image20", "frame", 288, 235, 273, 118, Fit::Stretch);
+    picture(p, "Image21", "frame", 288, 384, 273, 132, Fit::Stretch);
+    picture(p, "Image22", "caption_cds_encontrados", 288, 200, 153, 33, Fit::Natural);
+    picture(p, "Image23", "caption_musicas_do_cd", 288, 352, 137, 33, Fit::Natural);
+
+    Artista_Search = new QLineEdit(p);
+    Artista_Search->setObjectName("Artista_Search");
+    Artista_Search->setFrame(false);
+    Artista_Search->setFont(tk::layoutFont("MS Sans Serif", 17, true));
+    QPalette pal = Artista_Search->palette();
+    pal.setColor(QPalette::Text, clMaroon);
+    pal.setColor(QPalette::Base, Qt::white);
+    Artista_Search->setPalette(pal);
+    tk::Form::place(Artista_Search, 72, 146, 433, 20);
+    Artista_Found = listBox(p, "Artista_Found", 40, 256, 225, 241, clNavy, Cursor::Arrow);
+    CDs_Found = listBox(p, "CDs_Found", 312, 248, 225, 89, clNavy, Cursor::Arrow);
+    Musicas_CD = listBox(p, "Musicas_CD", 312, 400, 225, 97, clNavy, Cursor::Arrow);
+}
+
+void TForm1::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("Menu");
+    auto addMenu = [bar](const char* name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(name);
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                          void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        if (handler) on(action, &QAction::triggered, handler);
+        return action;
+    };
+    QMenu* file = addMenu("File1", "&Ficheiro");
+    addItem(file, "Novo1", "&Nova Lista", &TForm1::Novo1Click);
+    // Greyed in the layout and never enabled.
+    addItem(file, "Abrir1", "&Abrir Lista", nullptr)->setEnabled(false);
+    addItem(file, "Configurao1", QString::fromUtf8("&Configuração"), &TForm1::Configurao1Click);
+    addItem(file, "Sair1", "&Sair", &TForm1::Sair1Click);
+    QMenu* operations = addMenu("Pesquisar1", QString::fromUtf8("&Operações"));
+    addItem(operations, "Pesquisar2", "&Pesquisar", &TForm1::Pesquisar2Click);
+    addItem(operations, "ListarMP31", "&Listar MP3", &TForm1::ListarMP31Click);
+    QMenu* change = addMenu("Alterar1", "A&lterar");
+    addItem(change, "NovoMP31", "Novo &MP3", &TForm1::NovoMP31Click);
+    addItem(change, "Novolbum1", "Novo &Album", &TForm1::Novolbum1Click);
+    QMenu* help = addMenu("Ajuda1", "&Ajuda");
+    addItem(help, "Sobre1", "&Sobre...", &TForm1::Sobre1Click);
+
+    PopMenu = new QMenu(this);
+    PopMenu->setObjectName("PopMenu");
+    PopMenu->addAction("&Apagar da Lista")->setObjectName("Apagar1");
+}
+
+template <typename Sender, typename Signal>
+void TForm1::on(Sender* sender, Signal signal, void (TForm1::*handler)()) {
+    connect(sender, signal, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+}
+
+void TForm1::connectHandlers() {
+    on(ListaMP3_Total, &tk::ListBox::clicked, &TForm1::ListaMP3_TotalClick);
+    on(ListaCDS_Total, &tk::ListBox::clicked, &TForm1::ListaCDS_TotalClick);
+    on(Image9, &tk::Picture::clicked, &TForm1::Image9Click);
+    on(Image10, &tk::Picture::clicked, &TForm1::Image10Click);
+    on(Image15, &tk::Picture::clicked, &TForm1::Image15Click);
+    on(Artista_Found, &tk::ListBox::clicked, &TForm1::Artista_FoundClick);
+    on(CDs_Found, &tk::ListBox::clicked, &TForm1::CDs_FoundClick);
+}
+
+template <typename Window>
+Window* TForm1::keep(std::unique_ptr<Window> window) {
+    Window* raw = window.get();
+    openedWindows_.push_back(std::move(window));
+    return raw;
+}
+
+void TForm1::FormCreate() {
+    OpenDialog1.title = "Abrir Lista de MP3";
+    if (!OpenDialog1.execute(this)) return;
+    const std::string name = QFile::encodeName(OpenDialog1.fileName).toStdString();
+    mp3::followChosenFolder(name);
+    mp3::openChosenListFile(Ficheiro_Lista, name);
+}
+
+void TForm1::onActivate() { FormActivate(); }
+
+void TForm1::FormActivate() {
+    mp3::readConfig(configReader_, Config);
+    ListaMP3_Total->clearItems();
+    ListaCDS_Total->clearItems();
+    ListSink sink(ListaMP3_Total, ListaCDS_Total);
+    Catalogue.load(Ficheiro_Lista, sink);
+}
+
+void TForm1::ListaMP3_TotalClick() {
+    const int r = ListaMP3_Total->itemIndex();
+    if (r < 0 || !ListaMP3_Total->selected(r)) return;
+    numeroCD_MP3->setCaption(win::fromCp1252(Catalogue.MP3_NumCD(static_cast<std::size_t>(r) + 1)));
+}
+
+void TForm1::ListaCDS_TotalClick() {
+    const int r = ListaCDS_Total->itemIndex();
+    if (r < 0 || !ListaCDS_Total->selected(r)) return;
+    const std::size_t a = static_cast<std::size_t>(r) + 1;
+    numeroCD_CD->setCaption(win::fromCp1252(Catalogue.CD_NumCD(a)));
+    Lista_ConteudoCDs->clearItems();
+    for (std::size_t s = 2; s <= Catalogue.CD_NumEntradas(a); ++s) {
+        Lista_ConteudoCDs->add(win::fromCp1252(Catalogue.CD_Conteudo(a, s)));
+    }
+}
+
+void TForm1::Pesquisar2Click() {
+    Panel1->hide();
+    Panel2->show();
+}
+
+void TForm1::ListarMP31Click() {
+    Panel1->show();
+    Panel2->hide();
+}
+
+void TForm1::Sair1Click() { close(); }
+
+void TForm1::Novo1Click() {
+    OpenDialog1.title = "Nova Lista de MP3";
+    const QString previousName = OpenDialog1.fileName;
+    const int previousFilter = OpenDialog1.filterIndex;
+    if (!OpenDialog1.execute(this)) return;
+    const std::string name = QFile::encodeName(OpenDialog1.fileName).toStdString();
+    // Emptying a list that exists is asked first; "No" is as if the dialog had been cancelled.
+    if (mp3::fileExists(name) &&
+        !platform().confirmation->confirmOverwrite(this, OpenDialog1.fileName)) {
+        OpenDialog1.fileName = previousName;
+        OpenDialog1.filterIndex = previousFilter;
+        return;
+    }
+    mp3::followChosenFolder(name);
+    mp3::createListFile(Ficheiro_Lista, name);
+    ListaMP3_Total->clearItems();
+    ListaCDS_Total->clearItems();
+    Lista_ConteudoCDs->clearItems();
+}
+
+void TForm1::Configurao1Click() {
+    Form3 = keep(std::make_unique<TForm3>(platform(), this));
+    Form3->present();
+    setEnabled(false);
+}
+
+void TForm1::NovoMP31Click() {
+    Form2 = keep(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this));
+    Form2->present();
+    setEnabled(false);
+    Form2->setMp3Mode();
+}
+
+void TForm1::Novolbum1Click() {
+    Form2 = keep(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this));
+    Form2->present();
+    setEnabled(false);
+    Form2->setAlbumMode();
+}
+
+void TForm1::Sobre1Click() {
+    Form4 = keep(std::make_unique<TForm4>(platform(), this));
+    Form4->present();
+    setEnabled(false);
+}
+
+void TForm1::playItem(const mp3::PlayItem& item) {
+    WindowPlayerHost host(platform(), this);
+    Playback.play(Config, item, host);
+}
+
+void TForm1::Image9Click() {
+    const int r = ListaMP3_Total->itemIndex();
+    ListaMP3_Total->selected(r);  // no selection: "List index out of bounds (-1)"
+    const std::size_t k = static_cast<std::size_t>(r) + 1;
+    playItem({std::string(Catalogue.MP3_NumCD(k)), std::nullopt,
+              std::string(Catalogue.MP3_Isolados(k))});
+}
+
+void TForm1::Image10Click() {
+    const int ra = ListaCDS_Total->itemIndex();
+    const int rt = Lista_ConteudoCDs->itemIndex();
+    Lista_ConteudoCDs->selected(rt);
+    const QString header = ListaCDS_Total->item(ra);
+    const QString track = Lista_ConteudoCDs->item(rt);
+    playItem({std::string(Catalogue.CD_NumCD(static_cast<std::size_t>(ra) + 1)),
+              win::toCp1252Lossless(header), win::toCp1252Lossless(track)});
+}
+
+void TForm1::Image15Click() {
+    Artista_Found->clearItems();
+    CDs_Found->clearItems();
+    Musicas_CD->clearItems();
+    // A text with a character the list file cannot hold can match nothing in it.
+    const std::optional<std::string> text = win::toCp1252(Artista_Search->text());
+    Results = text ? mp3::search(Catalogue, *text) : mp3::SearchResults{};
+    for (std::size_t k : Results.Resultado_MP3) Artista_Found->add(win::fromCp1252(Catalogue.MP3_Isolados(k)));
+    for (std::size_t a : Results.Resultado_CD) CDs_Found->add(win::fromCp1252(Catalogue.CD_Conteudo(a, 1)));
+}
+
+void TForm1::Artista_FoundClick() {
+    const int r = Artista_Found->itemIndex();
+    if (r < 0 || !Artista_Found->selected(r)) return;
+    const std::size_t k = Results.looseAt(static_cast<std::size_t>(r) + 1);
+    numCD_found->setCaption(win::fromCp1252(Catalogue.MP3_NumCD(k)));
+}
+
+void TForm1::CDs_FoundClick() {
+    const int r = CDs_Found->itemIndex();
+    if (r < 0 || !CDs_Found->selected(r)) return;
+    const std::size_t a = Results.albumAt(static_cast<std::size_t>(r) + 1);
+    numCD_found->setCaption(win::fromCp1252(Catalogue.CD_NumCD(a)));
+    Musicas_CD->clearItems();
+    for (std::size_t s = 2; s <= Catalogue.CD_NumEntradas(a); ++s) {
+        Musicas_CD->add(win::fromCp1252(Catalogue.CD_Conteudo(a, s)));
+    }
 }

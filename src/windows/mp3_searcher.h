@@ -1,14 +1,96 @@
-// The main window (stand-in until its layout lands).
+// The main window: the lists view, the search view, the menus, activation, browsing and playing.
 #pragma once
 
+#include <QLineEdit>
+#include <QMenu>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/config_file.h"
+#include "catalogue/player.h"
+#include "catalogue/search.h"
 #include "catalogue/text_file.h"
 #include "toolkit/form.h"
+#include "toolkit/label.h"
+#include "toolkit/list_box.h"
+#include "toolkit/open_dialog.h"
+#include "toolkit/picture.h"
+
+class QAction;
 
 class TForm1 : public tk::Form {
     Q_OBJECT
 public:
+    // Runs FormCreate, which asks for the list file.
     explicit TForm1(tk::Platform& platform);
+    ~TForm1() override;
+
+    // Program-lifetime data of this unit.
     mp3::TextFile Ficheiro_Lista;
+    mp3::Catalogue Catalogue;
+    mp3::PlayerConfig Config;  // Leitor_Path, Unidade_CD
+    mp3::Playback Playback;    // Ultimo_CD
+    mp3::SearchResults Results;
+    tk::OpenDialog OpenDialog1;
+
+    // Handlers, public so the seams' tests can drive them as a click would.
+    void FormCreate();
+    void FormActivate();
+    void ListaMP3_TotalClick();
+    void ListaCDS_TotalClick();
+    void Pesquisar2Click();
+    void ListarMP31Click();
+    void Sair1Click();
+    void Novo1Click();
+    void Configurao1Click();
+    void NovoMP31Click();
+    void Novolbum1Click();
+    void Sobre1Click();
+    void Image9Click();
+    void Image10Click();
+    void Image15Click();
+    void Artista_FoundClick();
+    void CDs_FoundClick();
+
+    QWidget* Panel1;
+    QWidget* Panel2;
+    tk::ListBox* ListaMP3_Total;
+    tk::ListBox* ListaCDS_Total;
+    tk::ListBox* Lista_ConteudoCDs;
+    tk::Label* numeroCD_MP3;
+    tk::Label* numeroCD_CD;
+    tk::Label* Label1;
+    tk::Picture* Image9;
+    tk::Picture* Image10;
+    tk::Picture* Image15;
+    tk::Picture* Image16;
+    QLineEdit* Artista_Search;
+    tk::ListBox* Artista_Found;
+    tk::ListBox* CDs_Found;
+    tk::ListBox* Musicas_CD;
+    tk::Label* numCD_found;
+    QMenu* PopMenu;
+
+protected:
+    void onActivate() override;
+
+private:
+    void buildListsView();
+    void buildSearchView();
+    void buildMenus();
+    void connectHandlers();
+    void playItem(const mp3::PlayItem& item);
+    // Windows opened from the menu live, hidden once closed, until this window goes.
+    template <typename Window>
+    Window* keep(std::unique_ptr<Window> window);
+    // Hooks a signal to a handler run through the error wrapper.
+    template <typename Sender, typename Signal>
+    void on(Sender* sender, Signal signal, void (TForm1::*handler)());
+
+    std::vector<std::unique_ptr<tk::Form>> openedWindows_;
+    mp3::TextFile configReader_;
 };
 
 extern TForm1* Form1;
