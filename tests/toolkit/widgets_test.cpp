@@ -1,0 +1,165 @@
+// Scaling and fonts, memo lines, self-sizing labels and glyph buttons.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTest>
+
+#include "toolkit/bit_button.h"
+#include "toolkit/label.h"
+#include "toolkit/memo.h"
+#include "toolkit/scaling.h"
+
+Q_DECLARE_METATYPE(tk::BitKind)
+
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { tk::setLayoutDensityForTests(0); }
+
+    void scaledRoundsToTheScreensDensity_data() {
+        QTest::addColumn<double>("ppi");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("screen");
+        for (int v : {0, 1, 7, 120, 457, -5}) {
+            QTest::addRow("120 ppi keeps %d", v) << 120.0 << v << v;
+        }
+        QTest::newRow("96: 120 -> 96") << 96.0 << 120 << 96;
+        QTest::newRow("96: 5 -> 4") << 96.0 << 5 << 4;
+        QTest::newRow("96: 7 -> 5.6 -> 6") << 96.0 << 7 << 6;
+        QTest::newRow("96: 3 -> 2.4 -> 2") << 96.0 << 3 << 2;
+        QTest::newRow("96: -8 -> -6.4 -> -6") << 96.0 << -8 << -6;
+        QTest::newRow("100: 3 -> 2.5 rounds up") << 100.0 << 3 << 3;
+        QTest::newRow("100: -3 -> -2.5 rounds away from zero") << 100.0 << -3 << -3;
+        QTest::newRow("144: 10 -> 12") << 144.0 << 10 << 12;
+        QTest::newRow("density is rounded: 95.6 is 96") << 95.6 << 120 << 96;
+    }
+    void scaledRoundsToTheScreensDensity() {
+        QFETCH(double, ppi);
+        QFETCH(int, layout);
+        QFETCH(int, screen);
+        tk::setLayoutDensityForTests(ppi);
+        QCOMPARE(tk::scaled(layout), screen);
+    }
+
+    void withoutAPinTheScreenDecides() {
+        tk::setLayoutDensityForTests(120);
+        tk::setLayoutDensityForTests(0);
+        // The offscreen screen reports the common 96 pixels per inch.
+        QCOMPARE(tk::screenDensity(), 96);
+        QCOMPARE(tk::scaled(120), 96);
+    }
+
+    void layoutFontsScaleAndFallBack() {
+        tk::setLayoutDensityForTests(96);
+        const QFont sans = tk::layoutFont("MS Sans Serif", 13, true);
+        QCOMPARE(sans.pixelSize(), 10);
+        QVERIFY(sans.bold());
+        QVERIFY(!sans.italic());
+        QCOMPARE(sans.families(),
+                 QStringList({"MS Sans Serif", "Liberation Sans", "DejaVu Sans", "Sans Serif"}));
+        const QFont serif = tk::layoutFont("Times New Roman", 20, false, true);
+        QCOMPARE(serif.pixelSize(), 16);
+        QVERIFY(serif.italic());
+        QCOMPARE(serif.families(),
+                 QStringList({"Times New Roman", "Liberation Serif", "DejaVu Serif", "Serif"}));
+        QCOMPARE(tk::layoutFont("Arial", 1).pixelSize(), 1);  // never scaled down to nothing
+    }
+
+    void typedLinesAreTheLinesAsTyped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty memo") << "" << QStringList();
+        QTest::newRow("one line") << "Fado" << QStringList{"Fado"};
+        QTest::newRow("final break adds no line") << "a\nb\n" << QStringList{"a", "b"};
+        QTest::newRow("a blank line before the end counts") << "a\n\n" << QStringList{"a", ""};
+        QTest::newRow("blank lines between") << "a\n\nb" << QStringList{"a", "", "b"};
+        QTest::newRow("only a break") << "\n" << QStringList{""};
+        QTest::newRow("no-break space kept")
+            << QString("a") + QChar(0xA0) + "b" << QStringList{QString("a") + QChar(0xA0) + "b"};
+        QTest::newRow("CR LF pasted") << "a\r\nb" << QStringList{"a", "b"};
+    }
+    void typedLinesAreTheLinesAsTyped() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QPlainTextEdit memo;
+        memo.insertPlainText(text);
+        QCOMPARE(tk::typedLines(&memo), lines);
+    }
+
+    void aWrappedLineIsStillOneLine() {
+        QPlainTextEdit memo;
+        tk::setupReadOnlyMemo(&memo);
+        memo.resize(80, 200);
+        const QString longLine = QString("palavra ").repeated(40).trimmed();
+        tk::setLines(&memo, {longLine, "fim"});
+        memo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&memo));
+        QVERIFY(memo.isReadOnly());
+        QVERIFY(memo.document()->documentLayout()->documentSize().height() > 3);
+        QCOMPARE(tk::typedLines(&memo), QStringList({longLine, "fim"}));
+    }
+
+    void keysTypedInAMemoMakeItsLines() {
+        QPlainTextEdit memo;
+        memo.show();
+        QVERIFY(QTest::qWaitForWindowActive(&memo));
+        QTest::keyClicks(&memo, "one");
+        QTest::keyClick(&memo, Qt::Key_Return);
+        QTest::keyClicks(&memo, "two");
+        QTest::keyClick(&memo, Qt::Key_Return, Qt::ShiftModifier);  // a line separator
+        QTest::keyClicks(&memo, "three");
+        QTest::keyClick(&memo, Qt::Key_Return);
+        QCOMPARE(tk::typedLines(&memo), QStringList({"one", "two", "three"}));
+    }
+
+    void labelFitsItsCaption() {
+        QWidget parent;
+        tk::Label label(&parent);
+        label.move(12, 34);
+        label.setCaption("CD");
+        const int shortWidth = label.width();
+        label.setCaption("Um texto muito mais comprido");
+        QCOMPARE(label.caption(), QString("Um texto muito mais comprido"));
+        QVERIFY(label.width() > shortWidth);
+        QCOMPARE(label.size(), label.sizeHint());
+        QCOMPARE(label.pos(), QPoint(12, 34));
+        label.setCaption("<b>x</b>");
+        QCOMPARE(label.textFormat(), Qt::PlainText);
+    }
+
+    void bitButtonsShowTheirGlyph_data() {
+        QTest::addColumn<tk::BitKind>("kind");
+        QTest::addColumn<int>("glyph");
+        QTest::newRow("Ok") << tk::BitKind::Ok << int(QStyle::SP_DialogOkButton);
+        QTest::newRow("Cancel") << tk::BitKind::Cancel << int(QStyle::SP_DialogCancelButton);
+        QTest::newRow("Yes") << tk::BitKind::Yes << int(QStyle::SP_DialogYesButton);
+        QTest::newRow("Retry") << tk::BitKind::Retry << int(QStyle::SP_BrowserReload);
+    }
+    void bitButtonsShowTheirGlyph() {
+        QFETCH(tk::BitKind, kind);
+        QFETCH(int, glyph);
+        QWidget parent;
+        QPushButton* button = tk::makeBitButton(kind, "&Gravar", &parent);
+        QCOMPARE(button->parent(), &parent);
+        QCOMPARE(button->text(), QString("&Gravar"));
+        const QImage shown = button->icon().pixmap(16).toImage();
+        QVERIFY(!shown.isNull());
+        const QIcon expected = button->style()->standardIcon(QStyle::StandardPixmap(glyph));
+        QCOMPARE(shown, expected.pixmap(16).toImage());
+    }
+
+    void theAcceleratorClicksTheButton() {
+        QWidget window;
+        QPushButton* button = tk::makeBitButton(tk::BitKind::Ok, "&Gravar", &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(clicked.count(), 1);  // a shortcut animates the click first
+    }
+};
+
+QTEST_MAIN(WidgetsTest)
+#include "widgets_test.moc"
