@@ -1,13 +1,139 @@
-// The help window (its pages land with the help work).
+// The help window: its layout, the page buttons and the close that re-enables the main window.
 #include "windows/mp3_help.h"
+
+#include <QPalette>
+
+#include "toolkit/memo.h"
+#include "toolkit/scaling.h"
+#include "windows/help_pages.h"
 
 TForm4* Form4 = nullptr;
 
-TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child), mainWindow_(mainWindow) {
-    setWindowTitle("Ajuda");
-    setLayout(320, 154, 483, 497, Border::Sizeable);
+namespace {
+
+// The layout gives the whole window, 483 x 497. Qt sizes the client area, and the real frame is
+// only known once a window manager has framed the window, so a typical sizeable frame is taken
+// off: a 4-pixel border all round and a 26-pixel title bar.
+constexpr int kWindowWidth = 483;
+constexpr int kWindowHeight = 497;
+constexpr int kBorder = 4;
+constexpr int kTitleBar = 26;
+
+void paintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget* makePanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QLatin1String(name));
+    paintBackground(panel, Qt::white);
+    tk::Form::place(panel, 48, 88, 369, 329);
+    return panel;
+}
+
+QPlainTextEdit* makeMemo(QWidget* panel, const char* name, HelpPage page) {
+    auto* memo = new QPlainTextEdit(panel);
+    memo->setObjectName(QLatin1String(name));
+    tk::setupReadOnlyMemo(memo);
+    // Read-only still lets the user move, select and copy with the keyboard as with the mouse.
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tk::setLines(memo, helpPage(page));
+    tk::Form::place(memo, 8, 8, 361, 313);
+    return memo;
+}
+
+}  // namespace
+
+TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child) {
+    setParent(mainWindow, windowFlags() | Qt::Window);
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Ajuda"));
+    setLayout(320, 154, kWindowWidth - 2 * kBorder, kWindowHeight - kTitleBar - 2 * kBorder,
+              Border::Sizeable);
+    setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
+    paintBackground(client(), Qt::black);
+
+    // No layout manager: the components keep their places when the window is resized. Created
+    // in this order, later ones lie above earlier ones, so Panel1 covers Panel3 and Panel4.
+    Image1 = new tk::Picture(client());
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->loadArtwork(QStringLiteral(":/artwork/frame_help.jpg"));
+    Image1->setStretch(true);
+    place(Image1, 8, 56, 449, 393);
+
+    Panel3 = makePanel(client(), "Panel3");
+    Memo4 = makeMemo(Panel3, "Memo4", HelpPage::Procurar);
+    Panel4 = makePanel(client(), "Panel4");
+    Memo3 = makeMemo(Panel4, "Memo3", HelpPage::Alterar);
+    Panel2 = makePanel(client(), "Panel2");
+    Memo2 = makeMemo(Panel2, "Memo2", HelpPage::Listas);
+    Panel2->hide();
+    Panel1 = makePanel(client(), "Panel1");
+    Memo1 = makeMemo(Panel1, "Memo1", HelpPage::Geral);
+
+    struct ButtonSpec {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        int left;
+        void (TForm4::*handler)();
+    };
+    const ButtonSpec buttons[] = {
+        {&Button1, "Button1", "Geral", 8, &TForm4::Button1Click},
+        {&Button2, "Button2", "Listas", 120, &TForm4::Button2Click},
+        {&Button3, "Button3", "Procurar", 232, &TForm4::Button3Click},
+        {&Button4, "Button4", "Alterar", 344, &TForm4::Button4Click},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = new QPushButton(QLatin1String(spec.caption), client());
+        button->setObjectName(QLatin1String(spec.name));
+        place(button, spec.left, 0, 113, 49);
+        connect(button, &QPushButton::clicked, this,
+                [this, handler = spec.handler] { run([this, handler] { (this->*handler)(); }); });
+        *spec.button = button;
+    }
+
+    // The panels take no focus themselves; their memos stand in their places.
+    setTabOrder(Memo1, Memo2);
+    setTabOrder(Memo2, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+    setTabOrder(Button3, Button4);
+    setTabOrder(Button4, Memo4);
+    setTabOrder(Memo4, Memo3);
+    Memo1->setFocus();
+}
+
+void TForm4::showOnly(QWidget* panel) {
+    for (QWidget* page : {Panel1, Panel2, Panel3, Panel4}) page->setVisible(page == panel);
+}
+
+void TForm4::Button1Click() {
+    showOnly(Panel1);
+}
+
+void TForm4::Button2Click() {
+    showOnly(Panel2);
+}
+
+void TForm4::Button3Click() {
+    showOnly(Panel3);
+}
+
+void TForm4::Button4Click() {
+    showOnly(Panel4);
+}
+
+void TForm4::FormClose() {
+    if (parentWidget()) parentWidget()->setEnabled(true);
 }
 
 void TForm4::onClose() {
-    mainWindow_->setEnabled(true);
+    FormClose();
 }

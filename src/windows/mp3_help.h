@@ -1,20 +1,45 @@
-// The help window: four pages of help text.
+// The help window: four pages of help text, one shown at a time, chosen by four buttons.
 #pragma once
 
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
 #include "toolkit/form.h"
+#include "toolkit/picture.h"
 
 class TForm4 : public tk::Form {
     Q_OBJECT
-public:
-    // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
-    // disabled parent would disable its child windows too.
+  public:
+    // `mainWindow` owns the window and is enabled again when it closes.
     TForm4(tk::Platform& platform, QWidget* mainWindow);
 
-protected:
+    // Handlers, public so tests can drive them as a click would.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void FormClose();
+
+    tk::Picture* Image1;
+    QWidget* Panel3;  // "Procurar"
+    QWidget* Panel4;  // "Alterar"
+    QWidget* Panel2;  // "Listas"
+    QWidget* Panel1;  // "Geral"
+    QPlainTextEdit* Memo4;
+    QPlainTextEdit* Memo3;
+    QPlainTextEdit* Memo2;
+    QPlainTextEdit* Memo1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+
+  protected:
     void onClose() override;
 
-private:
-    QWidget* mainWindow_;
+  private:
+    void showOnly(QWidget* panel);
 };
 
 extern TForm4* Form4;
