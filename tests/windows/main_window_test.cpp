@@ -1,0 +1,432 @@
+// The main window through its widgets: start-up, activation, browsing, menus, search and play.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "../toolkit/fakes.h"
+#include "toolkit/scaling.h"
+#include "windows/mp3_adicionar.h"
+#include "windows/mp3_config.h"
+#include "windows/mp3_help.h"
+#include "windows/mp3_searcher.h"
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+void writeFile(const QString& name, const std::string& bytes) {
+    std::ofstream(name.toStdString(), std::ios::binary) << bytes;
+}
+
+std::string readFile(const QString& name) {
+    std::ifstream in(name.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+QStringList rows(const tk::ListBox* list) {
+    QStringList out;
+    for (int r = 0; r < list->count(); ++r) out << list->item(r);
+    return out;
+}
+
+// Makes a row the selected one as the user would, with the mouse.
+void clickRow(tk::ListBox* list, int row) {
+    QRect rect = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// The widget Tab moves to: the next in the focus chain that takes the focus with Tab.
+QWidget* nextFocusable(QWidget* from) {
+    QWidget* w = from;
+    do w = w->nextInFocusChain();
+    while (w != from && !(w->focusPolicy() & Qt::TabFocus));
+    return w;
+}
+
+const char* kCollection =
+    "7  Madonna - Ray of Light\r\n"
+    "12 Savage Garden - Truly Madly Deeply\r\n"
+    "/7  Madonna - Ray of Light\r\nSwim\r\nFrozen\r\nDrowned World\r\n/\r\n"
+    "3  Xutos & Pontap\xE9s - Homem do Leme\r\n"
+    "/12 Empty - Album\r\n/\r\n";
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString savedCwd_;
+    std::unique_ptr<tk::fakes::FakePlatform> fake_;
+    std::unique_ptr<TForm1> form_;
+
+    QString path(const QString& leaf) const { return dir_->filePath(leaf); }
+    QStringList errors() const {
+        QStringList out;
+        for (const auto& e : fake_->errorBox.shown) out << e.message;
+        return out;
+    }
+    // Starts the program's main window on a list file as the start-up dialog answers.
+    void start(std::optional<QString> answer, bool show = true) {
+        if (answer) {
+            fake_->fileDialog.answer(*answer);
+        } else {
+            fake_->fileDialog.cancel();
+        }
+        form_ = std::make_unique<TForm1>(*fake_);
+        if (show) {
+            form_->present();
+            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+            settle();
+        }
+    }
+    void closeChild(tk::Form* child) {
+        QVERIFY(QTest::qWaitForWindowActive(child));
+        settle();
+        child->close();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+    }
+    QAction* action(const char* name) const { return form_->findChild<QAction*>(name); }
+
+private slots:
+    void initTestCase() { tk::setLayoutDensityForTests(120); }
+
+    void init() {
+        savedCwd_ = QDir::currentPath();
+        dir_ = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(dir_->path());
+        writeFile(path("config.ini"), "/usr/bin/player\r\n/media/cd\r\n");
+        writeFile(path("lista.txt"), kCollection);
+        fake_ = std::make_unique<tk::fakes::FakePlatform>();
+    }
+    void cleanup() {
+        form_.reset();
+        fake_.reset();
+        QDir::setCurrent(savedCwd_);
+        dir_.reset();
+    }
+
+    void startUpAsksForTheListFileAndLoadsItOnFirstShow() {
+        start(path("lista.txt"));
+        QCOMPARE(fake_->fileDialog.requests.size(), 1u);
+        const tk::FileDialogRequest& request = fake_->fileDialog.requests.front();
+        QCOMPARE(request.title, QString("Abrir Lista de MP3"));
+        QCOMPARE(request.fileName, QString());
+        QCOMPARE(request.defaultExtension, QString("txt"));
+        QCOMPARE(request.initialFolder, QString("."));
+        QCOMPARE(request.filters.size(), 2u);
+        QCOMPARE(request.filters[0].name, QString("Lista de MP3"));
+        QCOMPARE(request.filters[1].pattern, QString("*"));
+        QCOMPARE(rows(form_->ListaMP3_Total),
+                 QStringList({"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply",
+                              QString::fromUtf8("Xutos & Pontapés - Homem do Leme")}));
+        QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Madonna - Ray of Light", "Empty - Album"}));
+        QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
+        QVERIFY(errors().isEmpty());
+        QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
+        QCOMPARE(QApplication::focusWidget(), form_->ListaMP3_Total);
+    }
+
+    void newNameIsCreatedEmptyAndTheFolderBecomesCurrent() {
+        QDir(dir_->path()).mkdir("other");
+        writeFile(path("other/config.ini"), "p\r\nd\r\n");
+        start(path("other/nova.txt"));
+        QVERIFY(QFileInfo::exists(path("other/nova.txt")));
+        QCOMPARE(QFileInfo(path("other/nova.txt")).size(), 0);
+        QCOMPARE(QDir::currentPath(), QDir(path("other")).canonicalPath());
+        QCOMPARE(form_->Config.Leitor_Path, std::string("p"));
+        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QVERIFY(errors().isEmpty());
+    }
+
+    void cancelledStartUpReportsIoError102AtActivationOnce() {
+        start(std::nullopt);
+        QCOMPARE(errors(), QStringList({"I/O error 102."}));
+        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QCOMPARE(form_->Ficheiro_Lista.state(), mp3::TextFile::State::Unbound);
+    }
+
+    void missingConfigStopsActivationBeforeTheLists() {
+        QFile::remove(path("config.ini"));
+        start(path("lista.txt"));
+        QCOMPARE(errors(), QStringList({"File not found."}));
+        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+    }
+
+    void failedStartUpOpenIsShownAndStartUpGoesOn() {
+        start(path("missing-folder/x.txt"));
+        QCOMPARE(errors().value(0), QString("Invalid filename."));
+        QCOMPARE(form_->Ficheiro_Lista.state(), mp3::TextFile::State::Closed);
+    }
+
+    void browsingShowsTheRowsOwnCdAndSortedTracks() {
+        start(path("lista.txt"));
+        clickRow(form_->ListaMP3_Total, 0);
+        QCOMPARE(form_->numeroCD_MP3->caption(), QString("7 "));
+        clickRow(form_->ListaMP3_Total, 1);
+        QCOMPARE(form_->numeroCD_MP3->caption(), QString("12"));
+        clickRow(form_->ListaCDS_Total, 0);
+        QCOMPARE(form_->numeroCD_CD->caption(), QString("7 "));
+        QCOMPARE(rows(form_->Lista_ConteudoCDs), QStringList({"Drowned World", "Frozen", "Swim"}));
+        clickRow(form_->ListaCDS_Total, 1);
+        QCOMPARE(form_->numeroCD_CD->caption(), QString("12"));
+        QCOMPARE(form_->Lista_ConteudoCDs->count(), 0);
+        // The keyboard selects as the mouse does.
+        form_->ListaMP3_Total->setFocus();
+        QTest::keyClick(form_->ListaMP3_Total, Qt::Key_Down);
+        QCOMPARE(form_->numeroCD_MP3->caption(), QString("3 "));
+    }
+
+    void reloadClearsTheMainListsSelectionButKeepsLabelsAndContents() {
+        start(path("lista.txt"));
+        clickRow(form_->ListaMP3_Total, 1);
+        clickRow(form_->ListaCDS_Total, 0);
+        writeFile(path("lista.txt"), "40 Only - One\r\n");
+        form_->Configurao1Click();
+        QVERIFY(!form_->isEnabled());
+        closeChild(Form3);
+        QVERIFY(form_->isEnabled());
+        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Only - One"}));
+        QCOMPARE(form_->ListaMP3_Total->itemIndex(), -1);
+        QCOMPARE(form_->ListaCDS_Total->count(), 0);
+        QCOMPARE(form_->numeroCD_MP3->caption(), QString("12"));
+        QCOMPARE(form_->numeroCD_CD->caption(), QString("7 "));
+        QCOMPARE(form_->Lista_ConteudoCDs->count(), 3);
+    }
+
+    void activationRunsAfterAChildClosesButNotAfterABox() {
+        start(path("lista.txt"));
+        // Every load starts by clearing the album list.
+        QSignalSpy loads(form_->ListaCDS_Total->model(), &QAbstractItemModel::modelReset);
+        // A modal box (here the insert-CD prompt) closing does not reload.
+        clickRow(form_->ListaMP3_Total, 0);
+        form_->Image9Click();
+        settle();
+        QCOMPARE(loads.count(), 0);
+        form_->Sobre1Click();
+        QVERIFY(Form4->isVisible());
+        closeChild(Form4);
+        QCOMPARE(loads.count(), 1);
+        form_->NovoMP31Click();
+        closeChild(Form2);
+        QCOMPARE(loads.count(), 2);
+    }
+
+    void viewSwitchingKeepsEverything() {
+        start(path("lista.txt"));
+        clickRow(form_->ListaMP3_Total, 2);
+        action("Pesquisar2")->trigger();
+        QVERIFY(!form_->Panel1->isVisible());
+        QVERIFY(form_->Panel2->isVisible());
+        QTest::keyClicks(form_->Artista_Search, "Mad");
+        action("ListarMP31")->trigger();
+        QVERIFY(form_->Panel1->isVisible());
+        QVERIFY(!form_->Panel2->isVisible());
+        QCOMPARE(form_->ListaMP3_Total->itemIndex(), 2);
+        QCOMPARE(form_->numeroCD_MP3->caption(), QString("3 "));
+        QCOMPARE(form_->Artista_Search->text(), QString("Mad"));
+    }
+
+    void newListConfirmedDeclinedCancelled() {
+        start(path("lista.txt"));
+        clickRow(form_->ListaCDS_Total, 0);
+        form_->numCD_found->setCaption("keep");
+
+        fake_->fileDialog.cancel();
+        action("Novo1")->trigger();
+        QCOMPARE(fake_->fileDialog.requests.back().title, QString("Nova Lista de MP3"));
+        QCOMPARE(fake_->fileDialog.requests.back().fileName, path("lista.txt"));
+        QCOMPARE(form_->ListaMP3_Total->count(), 3);
+
+        fake_->fileDialog.answer(path("lista.txt"));
+        fake_->confirmation.answers = {false};
+        action("Novo1")->trigger();
+        QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
+        QCOMPARE(form_->ListaMP3_Total->count(), 3);
+
+        fake_->fileDialog.answer(path("lista.txt"));
+        fake_->confirmation.answers = {true};
+        action("Novo1")->trigger();
+        QCOMPARE(readFile(path("lista.txt")), std::string());
+        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QCOMPARE(form_->ListaCDS_Total->count(), 0);
+        QCOMPARE(form_->Lista_ConteudoCDs->count(), 0);
+        QCOMPARE(form_->numeroCD_CD->caption(), QString("7 "));
+        QCOMPARE(form_->numCD_found->caption(), QString("keep"));
+
+        // A new name is created at once and nothing is asked.
+        const auto asked = fake_->confirmation.asked.size();
+        fake_->fileDialog.answer(path("segunda.txt"));
+        action("Novo1")->trigger();
+        QVERIFY(QFileInfo::exists(path("segunda.txt")));
+        QCOMPARE(fake_->confirmation.asked.size(), asked);
+        QVERIFY(errors().isEmpty());
+    }
+
+    void menusAndCaptions() {
+        start(path("lista.txt"));
+        QCOMPARE(form_->windowTitle(), QString("\"Quintor\" de MP3"));
+        QVERIFY(!action("Abrir1")->isEnabled());
+        const std::pair<const char*, const char*> captions[] = {
+            {"Novo1", "&Nova Lista"},     {"Configurao1", "&Configuração"}, {"Sair1", "&Sair"},
+            {"Pesquisar2", "&Pesquisar"}, {"ListarMP31", "&Listar MP3"},    {"NovoMP31", "Novo &MP3"},
+            {"Novolbum1", "Novo &Album"}, {"Sobre1", "&Sobre..."},
+        };
+        for (auto [name, caption] : captions) QCOMPARE(action(name)->text(), QString::fromUtf8(caption));
+        QStringList menus;
+        for (QAction* a : form_->menuBar()->actions()) menus << a->text();
+        QCOMPARE(menus, QStringList({"&Ficheiro", QString::fromUtf8("&Operações"), "A&lterar", "&Ajuda"}));
+        QCOMPARE(form_->Label1->text(), QString("v0.8"));
+        QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void layoutAtTheLayoutDensity() {
+        start(path("lista.txt"));
+        QCOMPARE(form_->client()->size(), QSize(770, 537));
+        QCOMPARE(form_->pos(), QPoint(215, 126));
+        QCOMPARE(form_->Panel1->geometry(), QRect(0, 0, 769, 537));
+        QCOMPARE(form_->ListaMP3_Total->geometry(), QRect(48, 80, 313, 365));
+        QCOMPARE(form_->Lista_ConteudoCDs->geometry(), QRect(424, 336, 289, 118));
+        QCOMPARE(form_->Image9->geometry(), QRect(28, 476, 129, 33));
+        QCOMPARE(form_->Image15->geometry(), QRect(579, 128, 145, 57));
+        QCOMPARE(form_->Artista_Search->geometry(), QRect(72, 146, 433, 20));
+        QVERIFY(form_->Lista_ConteudoCDs->sorted());
+        QVERIFY(!form_->ListaMP3_Total->sorted());
+        // Tab goes through the lists, then into the covered search view.
+        QCOMPARE(nextFocusable(form_->ListaMP3_Total), form_->Lista_ConteudoCDs);
+        QCOMPARE(nextFocusable(form_->Lista_ConteudoCDs), form_->ListaCDS_Total);
+        QCOMPARE(nextFocusable(form_->ListaCDS_Total), form_->Artista_Search);
+        QCOMPARE(nextFocusable(form_->Artista_Search), form_->Artista_Found);
+    }
+
+    void rightClickOpensTheMenuAndChangesNothing() {
+        start(path("lista.txt"));
+        QCOMPARE(form_->PopMenu->actions().size(), 1);
+        QCOMPARE(form_->PopMenu->actions().front()->text(), QString("&Apagar da Lista"));
+        clickRow(form_->ListaMP3_Total, 1);
+        form_->PopMenu->actions().front()->trigger();
+        QCOMPARE(form_->ListaMP3_Total->count(), 3);
+        QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
+    }
+
+    void playingPromptsWhenTheCdChangesAndStartsThePlayer() {
+        start(path("lista.txt"));
+        auto& starts = fake_->processStarter.starts;
+        auto& warnings = fake_->messageDialog.warnings;
+        clickRow(form_->ListaMP3_Total, 0);
+        QTest::mouseClick(form_->Image9, Qt::LeftButton);
+        QCOMPARE(warnings.size(), 1u);
+        QCOMPARE(warnings.back().text, QString::fromUtf8("Introduza o CD Nº 7  na unidade e carregue em OK"));
+        QCOMPARE(starts.size(), 1u);
+        QCOMPARE(starts.back().program, std::string("/usr/bin/player"));
+        QCOMPARE(starts.back().args, std::vector<std::string>{"/media/cd/Madonna - Ray of Light.mp3"});
+        QCOMPARE(starts.back().workingDir, std::string("/media/cd/"));
+        // An album track on the same CD: no prompt; the texts come from the lists.
+        clickRow(form_->ListaCDS_Total, 0);
+        clickRow(form_->Lista_ConteudoCDs, 1);
+        QTest::mouseClick(form_->Image10, Qt::LeftButton);
+        QCOMPARE(warnings.size(), 1u);
+        QCOMPARE(starts.back().args, std::vector<std::string>{"/media/cd/Madonna - Ray of Light/Frozen.mp3"});
+        clickRow(form_->ListaMP3_Total, 2);
+        form_->Image9Click();
+        QCOMPARE(warnings.size(), 2u);
+        QCOMPARE(starts.back().args, std::vector<std::string>{"/media/cd/Xutos & Pontapés - Homem do Leme.mp3"});
+        QCOMPARE(form_->Playback.Ultimo_CD(), std::string("3 "));
+    }
+
+    void playingWithoutASelectionReportsTheListError() {
+        start(path("lista.txt"));
+        QTest::mouseClick(form_->Image9, Qt::LeftButton);
+        clickRow(form_->ListaCDS_Total, 0);
+        QTest::mouseClick(form_->Image10, Qt::LeftButton);
+        QCOMPARE(errors(), QStringList({"List index out of bounds (-1)", "List index out of bounds (-1)"}));
+        QVERIFY(fake_->processStarter.starts.empty());
+        QVERIFY(fake_->messageDialog.warnings.empty());
+        QCOMPARE(form_->Playback.Ultimo_CD(), std::string());
+        // After a reload the album list has no selection while its tracks still show.
+        clickRow(form_->Lista_ConteudoCDs, 0);
+        form_->Sobre1Click();
+        closeChild(Form4);
+        QCOMPARE(form_->Lista_ConteudoCDs->count(), 3);
+        clickRow(form_->Lista_ConteudoCDs, 0);
+        QTest::mouseClick(form_->Image10, Qt::LeftButton);
+        QCOMPARE(errors().size(), 3);
+        QCOMPARE(errors().back(), QString("List index out of bounds (-1)"));
+        QVERIFY(fake_->processStarter.starts.empty());
+    }
+
+    void searchFindsLooseEntriesAndHeadersCaseSensitively() {
+        start(path("lista.txt"));
+        action("Pesquisar2")->trigger();
+        QTest::keyClicks(form_->Artista_Search, "Mad");
+        QTest::mouseClick(form_->Image15, Qt::LeftButton);
+        QCOMPARE(rows(form_->Artista_Found),
+                 QStringList({"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply"}));
+        QCOMPARE(rows(form_->CDs_Found), QStringList({"Madonna - Ray of Light"}));
+        clickRow(form_->CDs_Found, 0);
+        QCOMPARE(form_->numCD_found->caption(), QString("7 "));
+        QCOMPARE(rows(form_->Musicas_CD), QStringList({"Swim", "Frozen", "Drowned World"}));
+        clickRow(form_->Artista_Found, 1);
+        QCOMPARE(form_->numCD_found->caption(), QString("12"));
+        QCOMPARE(form_->Musicas_CD->count(), 3);
+
+        form_->Artista_Search->setText("MAD");
+        form_->Image15Click();
+        QCOMPARE(form_->Artista_Found->count() + form_->CDs_Found->count() + form_->Musicas_CD->count(), 0);
+        form_->Artista_Search->setText("Frozen");
+        form_->Image15Click();
+        QCOMPARE(form_->CDs_Found->count(), 0);
+        form_->Artista_Search->setText(QString::fromUtf8("Pontapés"));
+        form_->Image15Click();
+        QCOMPARE(form_->Artista_Found->count(), 1);
+        form_->Artista_Search->setText(QString::fromUtf8("Ă"));  // not in Windows-1252
+        form_->Image15Click();
+        QCOMPARE(form_->Artista_Found->count(), 0);
+        QVERIFY(errors().isEmpty());
+    }
+
+    void searchResultsSurviveAReloadAndReadTheNewTables() {
+        start(path("lista.txt"));
+        form_->Artista_Search->setText("Savage");
+        form_->Image15Click();
+        writeFile(path("lista.txt"), "40 First\r\n41 Second\r\n");
+        form_->NovoMP31Click();
+        closeChild(Form2);
+        QCOMPARE(rows(form_->Artista_Found), QStringList({"Savage Garden - Truly Madly Deeply"}));
+        clickRow(form_->Artista_Found, 0);
+        QCOMPARE(form_->numCD_found->caption(), QString("41"));
+    }
+
+    void childWindowDisablesTheMainWindowUntilItCloses() {
+        start(path("lista.txt"));
+        form_->Novolbum1Click();
+        QVERIFY(!form_->isEnabled());
+        QVERIFY(!form_->menuBar()->isEnabled());
+        QVERIFY(Form2->isEnabled());
+        form_->close();  // the close box of a disabled window does nothing
+        QVERIFY(form_->isVisible());
+        closeChild(Form2);
+        QVERIFY(form_->isEnabled());
+        QVERIFY(!Form2->isVisible());
+        // Each command makes a fresh window.
+        TForm2* first = Form2;
+        form_->NovoMP31Click();
+        QVERIFY(Form2 != first);
+        closeChild(Form2);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
