@@ -3,7 +3,6 @@
 
 #include <QCloseEvent>
 #include <QLayout>
-#include <QMenuBar>
 
 #include "toolkit/activation_tracker.h"
 #include "toolkit/dialog_keys.h"

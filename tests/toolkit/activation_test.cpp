@@ -173,14 +173,6 @@ class ActivationTest : public QObject {
         QCOMPARE(platform_.errorBox.shown[0].message, QString("File not found."));
         QCOMPARE(platform_.errorBox.shown[0].parent, main_.get());
     }
-
-    void aNewMainFormStartsOver() {
-        main_ = std::make_unique<CountingForm>(platform_, tk::Form::Role::Main);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
-        settle();
-        QCOMPARE(main_->activations, 1);
-    }
 };
 
 QTEST_MAIN(ActivationTest)

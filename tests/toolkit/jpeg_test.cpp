@@ -277,13 +277,6 @@ class PictureTest : public QObject {
         QTest::mouseRelease(picture_, Qt::LeftButton, {}, QPoint(60, 20));
         QCOMPARE(clicked.count(), 1);
     }
-
-    void handCursorOnRequest() {
-        picture_->setHandCursor(true);
-        QCOMPARE(picture_->cursor().shape(), Qt::PointingHandCursor);
-        picture_->setHandCursor(false);
-        QCOMPARE(picture_->cursor().shape(), Qt::ArrowCursor);
-    }
 };
 
 int main(int argc, char** argv) {

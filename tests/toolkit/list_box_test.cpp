@@ -121,11 +121,6 @@ class ListBoxTest : public QObject {
         QCOMPARE(rows(*list_), expected);
     }
 
-    void unsortedListKeepsArrivalOrder() {
-        for (const char* text : {"c", "a", "b"}) list_->add(text);
-        QCOMPARE(rows(*list_), QStringList({"c", "a", "b"}));
-    }
-
     void sortingAnExistingListKeepsTheChosenRow() {
         for (const char* text : {"delta", "Beta", "alpha", "beta"}) list_->add(text);
         list_->setCurrentRow(0);  // "delta"

@@ -219,13 +219,9 @@ class QtPlatformTest : public QObject {
 
         QCOMPARE(platform.fileDialog.requests.size(), std::size_t{2});
         const tk::FileDialogRequest& first = platform.fileDialog.requests[0];
-        QCOMPARE(first.title, QString("Abrir"));
-        QCOMPARE(first.filters.size(), std::size_t{2});
-        QCOMPARE(first.filters[1].pattern, QString("*.*"));
-        QCOMPARE(first.filterIndex, 1);
-        QCOMPARE(first.defaultExtension, QString("txt"));
-        QCOMPARE(first.initialFolder, QString("/media/cdrom"));
-        QCOMPARE(first.fileName, QString("mp3.txt"));
+        QCOMPARE(QStringList({first.title, first.defaultExtension, first.initialFolder,
+                              first.fileName, first.filters.at(1).pattern}),
+                 QStringList({"Abrir", "txt", "/media/cdrom", "mp3.txt", "*.*"}));
         // The second use starts from what the first one chose.
         QCOMPARE(platform.fileDialog.requests[1].fileName, QString("/home/ana/listas/novas.txt"));
         QCOMPARE(platform.fileDialog.requests[1].filterIndex, 2);
