@@ -1,7 +1,14 @@
 // The entry window: appends loose MP3s or an album to the list file.
 #pragma once
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
 #include "toolkit/form.h"
+#include "toolkit/picture.h"
 
 namespace mp3 {
 class TextFile;
@@ -9,20 +16,46 @@ class TextFile;
 
 class TForm2 : public tk::Form {
     Q_OBJECT
-public:
-    // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
-    // disabled parent would disable its child windows too.
+  public:
+    // `mainWindow` owns the window and is enabled again when it closes.
     TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow);
 
+    // The visibility each mode sets; what a mode does not name stays as created.
     void setMp3Mode();
     void setAlbumMode();
 
-protected:
-    void onClose() override;
+    // The save, run through the error wrapper: every refusal keeps the fields.
+    void GravarClick();
 
-private:
+    tk::Picture* Image5;
+    tk::Picture* Image4;
+    tk::Picture* Image3;
+    tk::Picture* Image6;
+    tk::Picture* Image7;
+    tk::Picture* Image9;
+    QWidget* Panel4;
+    tk::Picture* Image10;
+    QWidget* Panel3;
+    tk::Picture* Image8;
+    QWidget* Panel2;
+    tk::Picture* Image2;
+    QWidget* Panel1;
+    tk::Picture* Image1;
+    QLineEdit* NovoArtista_Edit;
+    QLineEdit* NovaMusica_Edit;
+    QPlainTextEdit* NovoCD_Memo;
+    QPushButton* Gravar;
+    QPushButton* BitBtn1;
+    QComboBox* CD_Musica;
+
+  protected:
+    void onClose() override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void save();
+
     mp3::TextFile* Ficheiro_Lista_;
-    QWidget* mainWindow_;
 };
 
 extern TForm2* Form2;
