@@ -1,20 +1,35 @@
 // The configuration window: the player's path and the CD drive, saved in "config.ini".
 #pragma once
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "toolkit/form.h"
+#include "toolkit/label.h"
 
 class TForm3 : public tk::Form {
     Q_OBJECT
-public:
-    // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
-    // disabled parent would disable its child windows too.
+  public:
+    // `mainWindow` owns the window and is enabled again when it closes. The fields show the
+    // defaults, never what "config.ini" holds.
     TForm3(tk::Platform& platform, QWidget* mainWindow);
 
-protected:
-    void onClose() override;
+    // "&Gravar": writes "config.ini" from the two fields; the window stays open.
+    void BitBtn1Click();
+    // "&Restaurar": the defaults back in the fields; nothing is written.
+    void BitBtn2Click();
 
-private:
-    QWidget* mainWindow_;
+    tk::Label* Label1;
+    QLineEdit* Winamp_Path;
+    tk::Label* Label2;
+    QComboBox* CD_Drive;
+    QPushButton* BitBtn2;
+    QPushButton* BitBtn1;
+
+  protected:
+    void onClose() override;
+    void changeEvent(QEvent* event) override;
 };
 
 extern TForm3* Form3;
