@@ -48,6 +48,10 @@ void ActivationTracker::focusWindowChanged(QWindow* window) {
     if (kind != Kind::Main || !main_->isEnabled()) return;
     if (activatedOnce_ && previous != Kind::Child) return;
     activatedOnce_ = true;
+    queueActivation();
+}
+
+void ActivationTracker::queueActivation() {
     // Run it after the focus change has been dealt with: the handler may open a modal box.
     QTimer::singleShot(0, main_.data(), [form = main_] {
         if (form) form->activate();
@@ -55,7 +59,19 @@ void ActivationTracker::focusWindowChanged(QWindow* window) {
 }
 
 void ActivationTracker::childClosed(Form* form, bool hadFocus) {
-    if (!hadFocus || !main_ || main_.data() == form || !main_->isVisible()) return;
+    if (!main_ || main_.data() == form || !main_->isVisible()) return;
+    if (!hadFocus) {
+        // The focus is elsewhere: the main form activates when it gets the focus back.
+        if (last_ == Kind::Child) return;
+        // This child never had the focus (a window manager may keep it from a new window). It
+        // closed all the same, so the main form reloads as after any child.
+        if (QGuiApplication::focusWindow() == main_->windowHandle()) {
+            if (main_->isEnabled() && activatedOnce_) queueActivation();
+        } else {
+            last_ = Kind::Child;
+        }
+        return;
+    }
     main_->raise();
     main_->activateWindow();
 }

@@ -37,6 +37,7 @@ class ActivationTracker : public QObject {
     enum class Kind { None, Main, Child, Other };
 
     void focusWindowChanged(QWindow* window);
+    void queueActivation();
     Kind kindOf(QWindow* window) const;
 
     QPointer<Form> main_;

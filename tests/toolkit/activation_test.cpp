@@ -88,6 +88,17 @@ class ActivationTest : public QObject {
         QCOMPARE(child_->activations, 0);
     }
 
+    void aChildThatNeverHadTheFocusStillReactivatesOnClose() {
+        // The offscreen platform focuses every window it shows, so the child is closed unshown:
+        // to the tracker that is a child that never had the focus.
+        QCOMPARE(QGuiApplication::focusWindow(), mainWindow());
+        child_->close();
+        settle();
+        QCOMPARE(main_->activations, 2);
+        focusOn(main_.get());
+        QCOMPARE(main_->activations, 2);
+    }
+
     void switchingFromAChildToTheMainFormActivatesIt() {
         child_->show();
         QVERIFY(QTest::qWaitForWindowActive(child_.get()));
