@@ -132,11 +132,8 @@ class HelpTest : public QObject {
         QCOMPARE(hyphens, rulers);
     }
 
-    void contactLineSitsBetweenItsRulers() {
-        const QStringList& lines = helpPage(HelpPage::Geral);
-        QCOMPARE(lines[29], QStringLiteral("enviados para:"));
-        QCOMPARE(lines[31], QStringLiteral("mp3search@example.org"));
-        QCOMPARE(lines[36], QString::fromUtf8("seria agradável... :)"));
+    void contactAddressSitsBetweenItsRulers() {
+        QCOMPARE(helpPage(HelpPage::Geral)[31], QStringLiteral("mp3search@example.org"));
     }
 
     void windowIsLaidOut() {
