@@ -78,7 +78,8 @@ void SpawnProcessStarter::start(const std::string& program, const std::vector<st
         SpawnSetup setup;
         if (!setup.configure(workingDir)) return;
         pid_t pid = 0;
-        if (posix_spawnp(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
+        // The configured path is used as it stands: no search along PATH.
+        if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
                          environ) != 0) {
             return;
         }

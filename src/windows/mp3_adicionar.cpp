@@ -82,8 +82,7 @@ std::string listBytes(const QString& text, mp3::FieldName field) {
 }  // namespace
 
 TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow)
-    : tk::Form(platform, Role::Child), Ficheiro_Lista_(&Ficheiro_Lista) {
-    setParent(mainWindow, windowFlags() | Qt::Window);
+    : ChildWindow(platform, mainWindow), Ficheiro_Lista_(&Ficheiro_Lista) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8("Introduzir novas músicas"));
     setLayout(288, 225, 587, 345, Border::FixedSingle);
@@ -216,18 +215,4 @@ void TForm2::save() {
     NovoArtista_Edit->clear();
     NovaMusica_Edit->clear();
     NovoCD_Memo->clear();
-}
-
-// Disabling the main window reaches its child windows too; this one must stay usable while the
-// main window waits for it. Only a disabling of its own counts.
-void TForm2::changeEvent(QEvent* event) {
-    tk::Form::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled() &&
-        !testAttribute(Qt::WA_ForceDisabled)) {
-        setEnabled(true);
-    }
-}
-
-void TForm2::onClose() {
-    if (parentWidget()) parentWidget()->setEnabled(true);
 }

@@ -7,17 +7,16 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "toolkit/form.h"
 #include "toolkit/picture.h"
+#include "windows/child_window.h"
 
 namespace mp3 {
 class TextFile;
 }
 
-class TForm2 : public tk::Form {
+class TForm2 : public ChildWindow {
     Q_OBJECT
   public:
-    // `mainWindow` owns the window and is enabled again when it closes.
     TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow);
 
     // The visibility each mode sets; what a mode does not name stays as created.
@@ -47,10 +46,6 @@ class TForm2 : public tk::Form {
     QPushButton* Gravar;
     QPushButton* BitBtn1;
     QComboBox* CD_Musica;
-
-  protected:
-    void onClose() override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void save();

@@ -57,8 +57,7 @@ std::string configBytes(const QString& text, const char* field) {
 
 }  // namespace
 
-TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child) {
-    setParent(mainWindow, windowFlags() | Qt::Window);
+TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromUtf8("Configuração"));
     setLayout(435, 319, 332, 146, Border::FixedSingle);
@@ -120,18 +119,4 @@ void TForm3::BitBtn1Click() {
 void TForm3::BitBtn2Click() {
     Winamp_Path->setText(QString::fromLatin1(mp3::kDefaultPlayerPath));
     CD_Drive->setEditText(QString::fromLatin1(mp3::kDefaultDrive));
-}
-
-// Disabling the main window reaches its child windows too; this one must stay usable while the
-// main window waits for it. Only a disabling of its own counts.
-void TForm3::changeEvent(QEvent* event) {
-    tk::Form::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled() &&
-        !testAttribute(Qt::WA_ForceDisabled)) {
-        setEnabled(true);
-    }
-}
-
-void TForm3::onClose() {
-    if (parentWidget()) parentWidget()->setEnabled(true);
 }

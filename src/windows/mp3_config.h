@@ -5,14 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "toolkit/form.h"
 #include "toolkit/label.h"
+#include "windows/child_window.h"
 
-class TForm3 : public tk::Form {
+class TForm3 : public ChildWindow {
     Q_OBJECT
   public:
-    // `mainWindow` owns the window and is enabled again when it closes. The fields show the
-    // defaults, never what "config.ini" holds.
+    // The fields show the defaults, never what "config.ini" holds.
     TForm3(tk::Platform& platform, QWidget* mainWindow);
 
     // "&Gravar": writes "config.ini" from the two fields; the window stays open.
@@ -26,10 +25,6 @@ class TForm3 : public tk::Form {
     QComboBox* CD_Drive;
     QPushButton* BitBtn2;
     QPushButton* BitBtn1;
-
-  protected:
-    void onClose() override;
-    void changeEvent(QEvent* event) override;
 };
 
 extern TForm3* Form3;

@@ -50,8 +50,7 @@ QPlainTextEdit* makeMemo(QWidget* panel, const char* name, HelpPage page) {
 
 }  // namespace
 
-TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : tk::Form(platform, Role::Child) {
-    setParent(mainWindow, windowFlags() | Qt::Window);
+TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Ajuda"));
     setLayout(320, 154, kWindowWidth - 2 * kBorder, kWindowHeight - kTitleBar - 2 * kBorder,
@@ -128,12 +127,4 @@ void TForm4::Button3Click() {
 
 void TForm4::Button4Click() {
     showOnly(Panel4);
-}
-
-void TForm4::FormClose() {
-    if (parentWidget()) parentWidget()->setEnabled(true);
-}
-
-void TForm4::onClose() {
-    FormClose();
 }

@@ -5,13 +5,12 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "toolkit/form.h"
 #include "toolkit/picture.h"
+#include "windows/child_window.h"
 
-class TForm4 : public tk::Form {
+class TForm4 : public ChildWindow {
     Q_OBJECT
   public:
-    // `mainWindow` owns the window and is enabled again when it closes.
     TForm4(tk::Platform& platform, QWidget* mainWindow);
 
     // Handlers, public so tests can drive them as a click would.
@@ -19,7 +18,6 @@ class TForm4 : public tk::Form {
     void Button2Click();
     void Button3Click();
     void Button4Click();
-    void FormClose();
 
     tk::Picture* Image1;
     QWidget* Panel3;  // "Procurar"
@@ -34,9 +32,6 @@ class TForm4 : public tk::Form {
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* Button4;
-
-  protected:
-    void onClose() override;
 
   private:
     void showOnly(QWidget* panel);
