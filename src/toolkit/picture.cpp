@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "toolkit/jpeg_image.h"
+#include "toolkit/scaling.h"
 
 namespace tk {
 
@@ -45,7 +46,11 @@ void Picture::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(rect(), pixmap_);
     } else {
-        painter.drawPixmap(0, 0, pixmap_);  // the widget's own bounds cut it
+        // Natural size is the layout's: on a screen of another density the picture scales with
+        // its box, so the words that fit the box at 120 ppi still fit it. The box cuts the rest.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize size(scaled(pixmap_.width()), scaled(pixmap_.height()));
+        painter.drawPixmap(QRect(QPoint(0, 0), size), pixmap_);
     }
 }
 

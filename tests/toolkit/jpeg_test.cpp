@@ -9,6 +9,7 @@
 
 #include "toolkit/jpeg_image.h"
 #include "toolkit/picture.h"
+#include "toolkit/scaling.h"
 
 // jpeglib.h needs FILE declared before it.
 #include <jpeglib.h>
@@ -227,6 +228,7 @@ class PictureTest : public QObject {
 
   private slots:
     void init() {
+        tk::setLayoutDensityForTests(120);
         parent_ = new QWidget;
         parent_->resize(100, 100);
         QPalette palette = parent_->palette();
@@ -249,6 +251,14 @@ class PictureTest : public QObject {
     void naturalSizeFromTheTopLeftShowsTheParentElsewhere() {
         QCOMPARE(shownAt(QPoint(12, 12)), QColor(Qt::red));
         QCOMPARE(shownAt(QPoint(30, 30)), QColor(Qt::blue));
+    }
+
+    void naturalSizeScalesWithTheScreenDensity() {
+        tk::setLayoutDensityForTests(240);
+        picture_->update();
+        QCOMPARE(shownAt(QPoint(28, 28)), QColor(Qt::red));
+        QCOMPARE(shownAt(QPoint(32, 32)), QColor(Qt::blue));
+        tk::setLayoutDensityForTests(120);
     }
 
     void stretchedFillsTheBox() {
