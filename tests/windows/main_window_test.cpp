@@ -409,6 +409,45 @@ private slots:
         QCOMPARE(form_->numCD_found->caption(), QString("41"));
     }
 
+    // As a new user would: a new album typed in the entry window shows once it closes.
+    void anAlbumEnteredShowsWhenTheEntryWindowCloses() {
+        start(path("lista.txt"));
+        action("Novolbum1")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        QTest::keyClicks(Form2->NovoArtista_Edit, "Air");
+        QTest::keyClicks(Form2->NovaMusica_Edit, "Moon Safari");
+        Form2->CD_Musica->setEditText("21");
+        Form2->NovoCD_Memo->setPlainText("Sexy Boy\nLa Femme d'Argent\nKelly Watch the Stars");
+        Form2->NovaMusica_Edit->setFocus();
+        QTest::keyClick(Form2->NovaMusica_Edit, Qt::Key_Return);
+        QVERIFY(errors().isEmpty());
+        QCOMPARE(Form2->NovoArtista_Edit->text(), QString());
+        closeChild(Form2);
+        QCOMPARE(form_->ListaCDS_Total->item(2), QString("Air - Moon Safari"));
+        clickRow(form_->ListaCDS_Total, 2);
+        QCOMPARE(form_->numeroCD_CD->caption(), QString("21"));
+        QCOMPARE(rows(form_->Lista_ConteudoCDs),
+                 QStringList({"Kelly Watch the Stars", "La Femme d'Argent", "Sexy Boy"}));
+    }
+
+    // A saved configuration is read at the next activation and used by the next play.
+    void aSavedConfigurationTakesEffectForTheNextPlay() {
+        start(path("lista.txt"));
+        action("Configurao1")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(Form3));
+        Form3->Winamp_Path->setText("/usr/bin/mpg123");
+        Form3->CD_Drive->setEditText("/media/cdrom");
+        Form3->Winamp_Path->setFocus();
+        QTest::keyClick(Form3->Winamp_Path, Qt::Key_Return);
+        closeChild(Form3);
+        QCOMPARE(readFile(path("config.ini")), std::string("/usr/bin/mpg123\r\n/media/cdrom\r\n"));
+        clickRow(form_->ListaMP3_Total, 1);
+        form_->Image9->clicked();
+        QCOMPARE(fake_->processStarter.starts.back().program, std::string("/usr/bin/mpg123"));
+        QCOMPARE(fake_->processStarter.starts.back().args,
+                 std::vector<std::string>{"/media/cdrom/Savage Garden - Truly Madly Deeply.mp3"});
+    }
+
     void childWindowDisablesTheMainWindowUntilItCloses() {
         start(path("lista.txt"));
         form_->Novolbum1Click();
