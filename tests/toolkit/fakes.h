@@ -48,20 +48,29 @@ class RecordingMessageDialog : public MessageDialog {
 class ScriptedFileDialog : public FileDialog {
   public:
     std::vector<FileDialogRequest> requests;
-    std::deque<std::optional<FileDialogResult>> answers;
 
     void answer(const QString& fileName, int filterIndex = 1) {
-        answers.push_back(FileDialogResult{fileName, filterIndex});
+        answers_.push_back({true, FileDialogResult{fileName, filterIndex}});
     }
-    void cancel() { answers.push_back(std::nullopt); }
+    void cancel() { answers_.push_back({false, {}}); }
 
     std::optional<FileDialogResult> run(QWidget*, const FileDialogRequest& request) override {
         requests.push_back(request);
-        if (answers.empty()) return std::nullopt;
-        std::optional<FileDialogResult> next = answers.front();
-        answers.pop_front();
-        return next;
+        if (answers_.empty()) return std::nullopt;
+        const Answer next = answers_.front();
+        answers_.pop_front();
+        if (!next.ok) return std::nullopt;
+        return next.result;
     }
+
+  private:
+    // Kept apart from std::optional: copying one out of the queue trips a false
+    // "may be used uninitialized" in optimised builds.
+    struct Answer {
+        bool ok;
+        FileDialogResult result;
+    };
+    std::deque<Answer> answers_;
 };
 
 // Answers from a queue given in advance, then `otherwise` (No, the default button, unless set).
