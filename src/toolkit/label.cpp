@@ -1,9 +1,12 @@
 // Self-sizing label.
 #include "toolkit/label.h"
 
+#include "toolkit/accessibility.h"
+
 namespace tk {
 
 Label::Label(QWidget* parent) : QLabel(parent) {
+    installAccessibleFactory();
     setTextFormat(Qt::PlainText);
 }
 

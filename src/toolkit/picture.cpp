@@ -4,12 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "toolkit/accessibility.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/scaling.h"
 
 namespace tk {
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {
+    installAccessibleFactory();
     // Painting only the picture leaves the rest of the box to the parent.
     setAutoFillBackground(false);
 }

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 namespace tk {
@@ -24,6 +25,15 @@ class Picture : public QWidget {
 
     void setHandCursor(bool hand);
 
+    // A pressable picture is a button to assistive technologies, and their press emits clicked()
+    // as a click does. Set where a handler is connected to clicked().
+    void setPressable(bool pressable) { pressable_ = pressable; }
+    bool pressable() const { return pressable_; }
+
+    // The widget this picture's words caption, for assistive technologies (see relateCaption).
+    void setCaptionFor(QWidget* target) { captionFor_ = target; }
+    QWidget* captionFor() const { return captionFor_; }
+
   signals:
     // A left button released inside the box.
     void clicked();
@@ -36,6 +46,8 @@ class Picture : public QWidget {
     QImage image_;
     QPixmap pixmap_;
     bool stretch_ = false;
+    bool pressable_ = false;
+    QPointer<QWidget> captionFor_;
 };
 
 }  // namespace tk
