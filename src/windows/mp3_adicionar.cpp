@@ -13,6 +13,7 @@
 #include "toolkit/bit_button.h"
 #include "toolkit/memo.h"
 #include "toolkit/scaling.h"
+#include "windows/artwork_words.h"
 #include "windows/text_codec.h"
 
 TForm2* Form2 = nullptr;
@@ -26,6 +27,7 @@ tk::Picture* makePicture(QWidget* parent, const char* name, const QString& artwo
     auto* picture = new tk::Picture(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->loadArtwork(artwork);
+    picture->setAccessibleName(artworkWords(artwork));
     picture->setStretch(stretch);
     tk::Form::place(picture, left, top, width, height);
     return picture;
@@ -121,8 +123,10 @@ TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* m
                          0, 193, 57);
 
     NovoArtista_Edit = makeEdit(c, "NovoArtista_Edit");
+    NovoArtista_Edit->setAccessibleName(Image6->accessibleName());
     place(NovoArtista_Edit, 32, 96, 225, 24);
     NovaMusica_Edit = makeEdit(c, "NovaMusica_Edit");
+    NovaMusica_Edit->setAccessibleName(Image7->accessibleName());
     place(NovaMusica_Edit, 288, 96, 241, 24);
 
     NovoCD_Memo = new QPlainTextEdit(c);
@@ -147,6 +151,10 @@ TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* m
 
     CD_Musica = new QComboBox(c);
     CD_Musica->setObjectName(QStringLiteral("CD_Musica"));
+    CD_Musica->setAccessibleName(Image9->accessibleName());
+    // On Linux Qt reports a combo box's text as its name and takes the caption from a label
+    // whose buddy it is; a picture cannot be one, so the caption goes in the description.
+    CD_Musica->setAccessibleDescription(Image9->accessibleName());
     CD_Musica->setEditable(true);
     // Only the text counts; Enter saves rather than adding the text to the list.
     CD_Musica->setInsertPolicy(QComboBox::NoInsert);
@@ -162,6 +170,7 @@ TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* m
     setTabOrder(Gravar, BitBtn1);
     setTabOrder(BitBtn1, CD_Musica);
 
+    nameMemo();
     setDefaultButton(Gravar);
     // The cancel button has no action: Esc lands on it and nothing happens.
     setCancelButton(BitBtn1);
@@ -179,6 +188,7 @@ void TForm2::setMp3Mode() {
           static_cast<QWidget*>(NovoArtista_Edit), static_cast<QWidget*>(NovaMusica_Edit)}) {
         widget->hide();
     }
+    nameMemo();
     // The first field of the tab order is gone; the memo is where typing starts.
     NovoCD_Memo->setFocus();
 }
@@ -190,6 +200,14 @@ void TForm2::setAlbumMode() {
     Panel4->hide();
     Image6->show();
     Image7->show();
+    nameMemo();
+}
+
+void TForm2::nameMemo() {
+    // The caption on top is the one seen: Panel3 lies above Panel4 while both show, as when the
+    // window is made.
+    const tk::Picture* caption = Panel3->isVisibleTo(this) ? Image8 : Image10;
+    NovoCD_Memo->setAccessibleName(caption->accessibleName());
 }
 
 void TForm2::GravarClick() {

@@ -49,6 +49,8 @@ class TForm2 : public ChildWindow {
 
   private:
     void save();
+    // The memo is named by the caption the mode shows above it.
+    void nameMemo();
 
     mp3::TextFile* Ficheiro_Lista_;
 };

@@ -7,7 +7,9 @@
 #include <QMenuBar>
 
 #include "catalogue/list_file.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/scaling.h"
+#include "windows/artwork_words.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -40,7 +42,9 @@ tk::Picture* picture(QWidget* parent, const char* name, const char* artwork, int
                      int width, int height, Fit fit, Cursor cursor = Cursor::Arrow) {
     auto* p = new tk::Picture(parent);
     p->setObjectName(name);
-    p->loadArtwork(QString(":/artwork/%1.jpg").arg(artwork));
+    const QString path = QString(":/artwork/%1.jpg").arg(artwork);
+    p->loadArtwork(path);
+    p->setAccessibleName(artworkWords(path));
     p->setStretch(fit == Fit::Stretch);
     p->setHandCursor(cursor == Cursor::Hand);
     tk::Form::place(p, left, top, width, height);
@@ -156,10 +160,12 @@ TForm1::~TForm1() {
 void TForm1::buildListsView() {
     QWidget* p = Panel1;
     picture(p, "Image1", "frame", 24, 56, 361, 425, Fit::Stretch);
-    picture(p, "Image4", "title_mp3", 16, 8, 89, 49, Fit::Stretch);
+    tk::Picture* title = picture(p, "Image4", "title_mp3", 16, 8, 89, 49, Fit::Stretch);
     Image9 = picture(p, "Image9", "button_play", 28, 476, 129, 33, Fit::Stretch, Cursor::Hand);
-    picture(p, "Image7", "caption_presente_no_cd", 180, 480, 169, 25, Fit::Stretch);
+    tk::Picture* caption =
+        picture(p, "Image7", "caption_presente_no_cd", 180, 480, 169, 25, Fit::Stretch);
     numeroCD_MP3 = cdLabel(p, "numeroCD_MP3", 349, 480);
+    tk::relateCaption(caption, numeroCD_MP3);
     Image10 = picture(p, "Image10", "button_play", 392, 479, 129, 33, Fit::Stretch, Cursor::Hand);
     picture(p, "Image3", "frame", 384, 312, 361, 167, Fit::Stretch);
     Label1 = new tk::Label(p);
@@ -170,18 +176,24 @@ void TForm1::buildListsView() {
     Label1->setPalette(pal);
     Label1->setText("v0.8");
     tk::Form::place(Label1, 624, 504, 113, 16);
-    picture(p, "Image6", "title_conteudo_do_cd", 384, 264, 289, 57, Fit::Stretch);
+    tk::Picture* contentsTitle =
+        picture(p, "Image6", "title_conteudo_do_cd", 384, 264, 289, 57, Fit::Stretch);
     picture(p, "Image2", "frame", 384, 56, 361, 169, Fit::Stretch);
-    picture(p, "Image8", "caption_presente_no_cd", 552, 224, 169, 25, Fit::Stretch);
+    caption = picture(p, "Image8", "caption_presente_no_cd", 552, 224, 169, 25, Fit::Stretch);
     numeroCD_CD = cdLabel(p, "numeroCD_CD", 717, 224);
-    picture(p, "Image5", "title_cds_completos", 384, 8, 257, 57, Fit::Stretch);
+    tk::relateCaption(caption, numeroCD_CD);
+    tk::Picture* albumsTitle =
+        picture(p, "Image5", "title_cds_completos", 384, 8, 257, 57, Fit::Stretch);
 
     ListaMP3_Total = listBox(p, "ListaMP3_Total", 48, 80, 313, 365, clNavy, Cursor::Hand);
+    ListaMP3_Total->setAccessibleName(title->accessibleName());
     // Hints are off, so this text is never shown.
     ListaMP3_Total->setProperty("hint", QString("Duplo Clique para ouvir a música!!"));
     Lista_ConteudoCDs = listBox(p, "Lista_ConteudoCDs", 424, 336, 289, 118, clTeal, Cursor::Hand);
+    Lista_ConteudoCDs->setAccessibleName(contentsTitle->accessibleName());
     Lista_ConteudoCDs->setSorted(true);
     ListaCDS_Total = listBox(p, "ListaCDS_Total", 424, 80, 289, 121, clTeal, Cursor::Hand);
+    ListaCDS_Total->setAccessibleName(albumsTitle->accessibleName());
     for (tk::ListBox* list : {ListaMP3_Total, Lista_ConteudoCDs, ListaCDS_Total}) {
         list->setPopupMenu(PopMenu);
     }
@@ -192,20 +204,27 @@ void TForm1::buildSearchView() {
     picture(p, "Image19", "frame", 16, 232, 273, 289, Fit::Stretch);
     picture(p, "Image14", "decoration", 600, -8, 329, 545, Fit::Stretch);
     picture(p, "Image11", "title_pesquisa_de_mp3", 8, 8, 289, 57, Fit::Stretch);
-    picture(p, "Image12", "caption_texto_a_procurar", 16, 104, 177, 33, Fit::Natural);
+    tk::Picture* searchCaption =
+        picture(p, "Image12", "caption_texto_a_procurar", 16, 104, 177, 33, Fit::Natural);
     picture(p, "Image13", "frame", 16, 136, 545, 41, Fit::Stretch);
     Image15 = picture(p, "Image15", "button_procurar", 579, 128, 145, 57, Fit::Stretch, Cursor::Hand);
     Image16 = picture(p, "Image16", "button_play", 579, 459, 145, 57, Fit::Stretch, Cursor::Hand);
-    picture(p, "Image18", "caption_mp3_encontrados", 16, 200, 185, 33, Fit::Natural);
+    tk::Picture* mp3Caption =
+        picture(p, "Image18", "caption_mp3_encontrados", 16, 200, 185, 33, Fit::Natural);
     numCD_found = cdLabel(p, "numCD_found", 722, 240);
-    picture(p, "Image17", "caption_presente_no_cd", 556, 240, 165, 25, Fit::Stretch);
+    tk::Picture* foundCaption =
+        picture(p, "Image17", "caption_presente_no_cd", 556, 240, 165, 25, Fit::Stretch);
+    tk::relateCaption(foundCaption, numCD_found);
     picture(p, "Image20", "frame", 288, 235, 273, 118, Fit::Stretch);
     picture(p, "Image21", "frame", 288, 384, 273, 132, Fit::Stretch);
-    picture(p, "Image22", "caption_cds_encontrados", 288, 200, 153, 33, Fit::Natural);
-    picture(p, "Image23", "caption_musicas_do_cd", 288, 352, 137, 33, Fit::Natural);
+    tk::Picture* albumsCaption =
+        picture(p, "Image22", "caption_cds_encontrados", 288, 200, 153, 33, Fit::Natural);
+    tk::Picture* tracksCaption =
+        picture(p, "Image23", "caption_musicas_do_cd", 288, 352, 137, 33, Fit::Natural);
 
     Artista_Search = new QLineEdit(p);
     Artista_Search->setObjectName("Artista_Search");
+    Artista_Search->setAccessibleName(searchCaption->accessibleName());
     Artista_Search->setFrame(false);
     Artista_Search->setFont(tk::layoutFont("MS Sans Serif", 17, true));
     QPalette pal = Artista_Search->palette();
@@ -214,8 +233,11 @@ void TForm1::buildSearchView() {
     Artista_Search->setPalette(pal);
     tk::Form::place(Artista_Search, 72, 146, 433, 20);
     Artista_Found = listBox(p, "Artista_Found", 40, 256, 225, 241, clNavy, Cursor::Arrow);
+    Artista_Found->setAccessibleName(mp3Caption->accessibleName());
     CDs_Found = listBox(p, "CDs_Found", 312, 248, 225, 89, clNavy, Cursor::Arrow);
+    CDs_Found->setAccessibleName(albumsCaption->accessibleName());
     Musicas_CD = listBox(p, "Musicas_CD", 312, 400, 225, 97, clNavy, Cursor::Arrow);
+    Musicas_CD->setAccessibleName(tracksCaption->accessibleName());
 }
 
 void TForm1::buildMenus() {
@@ -264,6 +286,10 @@ void TForm1::connectHandlers() {
     on(Image9, &tk::Picture::clicked, &TForm1::Image9Click);
     on(Image10, &tk::Picture::clicked, &TForm1::Image10Click);
     on(Image15, &tk::Picture::clicked, &TForm1::Image15Click);
+    for (tk::Picture* button : {Image9, Image10, Image15}) button->setPressable(true);
+    // Drawn as a play button with a hand cursor but given no handler: a press, as a click,
+    // does nothing.
+    Image16->setPressable(true);
     on(Artista_Found, &tk::ListBox::clicked, &TForm1::Artista_FoundClick);
     on(CDs_Found, &tk::ListBox::clicked, &TForm1::CDs_FoundClick);
 }
