@@ -72,6 +72,10 @@ TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
     Winamp_Path = new QLineEdit(c);
     Winamp_Path->setObjectName(QStringLiteral("Winamp_Path"));
     place(Winamp_Path, 8, 32, 313, 24);
+    // Buddies relate each field to its label for assistive technologies (on Linux the only way
+    // a combo box's caption reaches them); with no "&" in the labels they add no shortcut.
+    Label1->setBuddy(Winamp_Path);
+    Winamp_Path->setAccessibleName(Label1->text());
 
     Label2 = new tk::Label(c);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -87,6 +91,8 @@ TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
                         QStringLiteral("G:"), QStringLiteral("H:"), QStringLiteral("I:"),
                         QStringLiteral("J:"), QStringLiteral("K:"), QStringLiteral("L:")});
     place(CD_Drive, 8, 112, 113, 24);
+    Label2->setBuddy(CD_Drive);
+    CD_Drive->setAccessibleName(Label2->text());
 
     BitBtn2 = tk::makeBitButton(tk::BitKind::Retry, QStringLiteral("&Restaurar"), c);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));

@@ -82,12 +82,13 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
         const char* caption;
         int left;
         void (TForm4::*handler)();
+        QPlainTextEdit* page;
     };
     const ButtonSpec buttons[] = {
-        {&Button1, "Button1", "Geral", 8, &TForm4::Button1Click},
-        {&Button2, "Button2", "Listas", 120, &TForm4::Button2Click},
-        {&Button3, "Button3", "Procurar", 232, &TForm4::Button3Click},
-        {&Button4, "Button4", "Alterar", 344, &TForm4::Button4Click},
+        {&Button1, "Button1", "Geral", 8, &TForm4::Button1Click, Memo1},
+        {&Button2, "Button2", "Listas", 120, &TForm4::Button2Click, Memo2},
+        {&Button3, "Button3", "Procurar", 232, &TForm4::Button3Click, Memo4},
+        {&Button4, "Button4", "Alterar", 344, &TForm4::Button4Click, Memo3},
     };
     for (const ButtonSpec& spec : buttons) {
         auto* button = new QPushButton(QLatin1String(spec.caption), client());
@@ -96,6 +97,8 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
         connect(button, &QPushButton::clicked, this,
                 [this, handler = spec.handler] { run([this, handler] { (this->*handler)(); }); });
         *spec.button = button;
+        // A page has no caption of its own; the button that shows it names it.
+        spec.page->setAccessibleName(QLatin1String(spec.caption));
     }
 
     // The panels take no focus themselves; their memos stand in their places.
