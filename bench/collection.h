@@ -1,0 +1,38 @@
+// Generated list files for the benchmarks, each with a "config.ini" beside it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue.h"
+
+namespace mp3::bench {
+
+struct Collection {
+    const char* label;
+    int loose, albums, tracks;
+};
+
+// What a user typically keeps, and the size past the old fixed limits.
+inline constexpr Collection kTypical{"typical", 200, 150, 12};
+inline constexpr Collection kLarge{"large", 1000, 1000, 999};
+// 1000 loose entries and 1000 album headers to search.
+inline constexpr Collection kSearch{"search", 1000, 1000, 12};
+
+// The folder under the temporary folder that holds the generated files, made when missing.
+std::string benchFolder();
+
+// Writes the collection's list file (Windows-1252, CR LF) into one folder under the temporary
+// folder, with a "config.ini", unless it is there already; returns the list file's full name.
+// Kept between runs: the million-line one takes a while to write.
+std::string listFile(const Collection& c);
+
+// The bare load's sink: it only counts what the loader hands over.
+struct CountingSink : mp3::CatalogueSink {
+    std::size_t count = 0;
+    void looseEntry(std::string_view) override { ++count; }
+    void albumHeader(std::string_view) override { ++count; }
+};
+
+}  // namespace mp3::bench
