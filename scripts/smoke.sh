@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Smoke test on a real X server: starts mp3_search under Xvfb and openbox, answers its open dialog
+# by typed keys, checks the main window shows with both lists filled, keeps a screenshot, closes it.
+#
+#   scripts/smoke.sh [--docs] [PROGRAM]
+#
+# PROGRAM defaults to ${MP3_BUILD_DIR:-build}/mp3_search (built when missing); give another path
+# (or a name on PATH, such as an installed mp3_search) to try that one. Screenshots go to
+# ${MP3_BUILD_DIR:-build}/smoke/; --docs also copies the window's picture to docs/main-window.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+
+fail() {
+    echo "smoke: FAILED: $*" >&2
+    exit 1
+}
+say() { echo "smoke: $*"; }
+
+if [ "${1:-}" != "--inside" ]; then
+    docs=0
+    if [ "${1:-}" = "--docs" ]; then
+        docs=1
+        shift
+    fi
+    build_dir=${MP3_BUILD_DIR:-build}
+    program=${1:-$build_dir/mp3_search}
+
+    # What this script needs of X, installed only when missing.
+    packages=(xvfb xauth xdotool openbox imagemagick x11-utils)
+    missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        say "installing ${missing[*]}"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+
+    if [ "$program" = "$build_dir/mp3_search" ] && [ ! -x "$program" ]; then
+        scripts/build.sh
+    fi
+    if [[ "$program" == */* ]]; then
+        [ -x "$program" ] || fail "no program at $program"
+        program=$(realpath "$program")
+    else
+        program=$(command -v "$program") || fail "$1 is not on PATH"
+    fi
+    out=$repo/$build_dir/smoke
+    rm -rf "$out"
+    mkdir -p "$out"
+    # A server of its own on a free display, with its own authority file.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside "$program" "$out" "$docs"
+fi
+
+program=$2
+out=$3
+docs=$4
+title='"Quintor" de MP3'
+dialog_title='Abrir Lista de MP3'
+
+work=$(mktemp -d)
+app_pid=""
+wm_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The list file: the shared sample collection when there is one, else a small one made here.
+sample=$repo/../shared/samples/colecao.txt
+if [ -f "$sample" ]; then
+    cp "$sample" "$work/colecao.txt"
+else
+    printf '%s\r\n' "7  Madonna - Ray of Light" "12 Savage Garden - Truly Madly Deeply" \
+        "/7  Madonna - Ray of Light" "Swim" "Frozen" "Drowned World" "/" \
+        "3  Rui Veloso - Porto Sentido" "/12 Xutos - 88" "Enquanto a noite cai" "/" \
+        >"$work/colecao.txt"
+fi
+list=$work/colecao.txt
+printf '%s\r\n' /usr/bin/true /media/cdrom >"$work/config.ini"
+
+# Polls a condition (a command) every 0.2 s for up to $1 seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 5))
+    while ! "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.2
+    done
+}
+app_alive() { kill -0 "$app_pid" 2>/dev/null; }
+# Prints the id of the visible window with exactly that title, if there is one.
+window_named() {
+    xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[]\[^$.*+?(){}|]/\\&/g')\$" 2>/dev/null | head -1
+}
+has_window() { [ -n "$(window_named "$1")" ]; }
+no_window() { ! has_window "$1"; }
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
+openbox >"$out/openbox.log" 2>&1 &
+wm_pid=$!
+wait_for 15 wm_running || fail "openbox did not start (see $out/openbox.log)"
+say "openbox is running on $DISPLAY"
+
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program") >"$out/mp3_search.log" 2>&1 &
+app_pid=$!
+say "started $program (pid $app_pid) in $work"
+
+wait_for 30 has_window "$dialog_title" || {
+    app_alive || fail "the program ended before showing its open dialog (see $out/mp3_search.log)"
+    import -window root "$out/no-dialog.png" || true
+    fail "no window titled '$dialog_title' within 30 s (screen in $out/no-dialog.png)"
+}
+dialog=$(window_named "$dialog_title")
+say "open dialog is up (window $dialog); typing $list"
+xdotool windowactivate --sync "$dialog"
+xdotool type --delay 20 "$list"
+# A completion list may take the first Return; the dialog stays up until one reaches it.
+for _ in 1 2 3; do
+    xdotool key Return
+    wait_for 3 no_window "$dialog_title" && break
+done
+no_window "$dialog_title" || {
+    import -window root "$out/dialog-stuck.png" || true
+    fail "the open dialog did not accept $list (screen in $out/dialog-stuck.png)"
+}
+
+wait_for 30 has_window "$title" || {
+    app_alive || fail "the program ended instead of showing its main window (see $out/mp3_search.log)"
+    import -window root "$out/no-main-window.png" || true
+    fail "no window titled '$title' within 30 s (screen in $out/no-main-window.png)"
+}
+main=$(window_named "$title")
+say "main window is up (window $main)"
+
+# Client area and the frame openbox put around it.
+read -r cx cy cw ch < <(xwininfo -id "$main" | awk -F: '
+    /Absolute upper-left X/ {x = $2 + 0} /Absolute upper-left Y/ {y = $2 + 0}
+    /Width/ {w = $2 + 0} /Height/ {h = $2 + 0} END {print x, y, w, h}')
+read -r fl fr ft fb < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+
+# Regions of the two lists, from the 120-ppi layout scaled to the window's actual size: the client
+# area is 770 x 537 layout pixels below the menu bar. Inset so the lists' frames do not count.
+list_region() { # left top width height, in layout pixels
+    awk -v cw="$cw" -v ch="$ch" -v l="$1" -v t="$2" -v w="$3" -v h="$4" 'BEGIN {
+        f = cw / 770; menu = ch - int(537 * f + 0.5); inset = 4
+        printf "%dx%d+%d+%d", w * f - 2 * inset, h * f - 2 * inset, l * f + inset, menu + t * f + inset }'
+}
+loose_region=$(list_region 48 80 313 365)
+albums_region=$(list_region 424 80 289 121)
+# Share of pixels in a region that are not (near) white: 0 for an empty list.
+ink() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 90% -format '%[fx:1-mean]' info:; }
+lists_filled() {
+    import -window "$main" "$out/window.png" 2>/dev/null || return 1
+    awk -v a="$(ink "$out/window.png" "$loose_region")" -v b="$(ink "$out/window.png" "$albums_region")" \
+        'BEGIN { exit !(a > 0.002 && b > 0.002) }'
+}
+wait_for 20 lists_filled || {
+    import -window root "$out/main-window.png" || true
+    fail "the lists stay empty (loose: $(ink "$out/window.png" "$loose_region"), albums: $(ink "$out/window.png" "$albums_region"); screen in $out/main-window.png)"
+}
+say "both lists are filled (ink: loose $(ink "$out/window.png" "$loose_region"), albums $(ink "$out/window.png" "$albums_region"))"
+
+# Nothing else may be up: an error box would mean the activation failed.
+# openbox's own windows have no title; anything titled is the program's.
+others=""
+for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null || true); do
+    name=$(xdotool getwindowname "$w" 2>/dev/null || true)
+    if [ -n "$name" ] && [ "$w" != "$main" ] && [ "$name" != "$title" ]; then
+        others+="'$name' "
+    fi
+done
+[ -z "$others" ] || {
+    import -window root "$out/main-window.png" || true
+    fail "other windows are up: $others(screen in $out/main-window.png)"
+}
+
+import -window root "$out/main-window.png"
+import -window root -crop "$((cw + fl + fr))x$((ch + ft + fb))+$((cx - fl))+$((cy - ft))" +repage \
+    "$out/main-window-only.png"
+say "screenshots: $out/main-window.png, $out/main-window-only.png"
+if [ "$docs" = 1 ]; then
+    cp "$out/main-window-only.png" "$repo/docs/main-window.png"
+    say "copied to docs/main-window.png"
+fi
+
+# Closed as a user would, through the window manager (openbox closes on Alt+F4).
+xdotool windowactivate --sync "$main"
+xdotool key alt+F4
+wait_for 10 eval '! app_alive' || fail "the program did not end after its main window was closed"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status (see $out/mp3_search.log)"
+say "passed"
