@@ -61,17 +61,26 @@ class PictureAccessible : public QAccessibleWidget {
             QAccessibleWidget::doAction(actionName);
             return;
         }
-        // The same signal a click emits, so the press runs the click's handler and its wrapper.
-        if (canPress()) emit picture()->clicked();
+        if (!canPress()) return;
+        // The same signal a click emits, so the press runs the click's handler and its wrapper;
+        // emitted from the event loop, as a click is, so the assistive technology has its answer
+        // before a handler opens a modal box (it would wait on it otherwise, and give up).
+        Picture* target = picture();
+        QMetaObject::invokeMethod(
+            target,
+            [target] {
+                if (canPress(target)) emit target->clicked();
+            },
+            Qt::QueuedConnection);
     }
 
   private:
     Picture* picture() const { return static_cast<Picture*>(widget()); }
 
+    bool canPress() const { return canPress(picture()); }
     // A click reaches only a picture that is shown and enabled (not while a child window holds
     // its window disabled, for one); a press is held to the same.
-    bool canPress() const {
-        const Picture* p = picture();
+    static bool canPress(const Picture* p) {
         return p->pressable() && p->isVisible() && p->isEnabled();
     }
 };
