@@ -42,13 +42,16 @@ std::optional<std::string> cdFieldOf(std::string_view text) {
     return text.size() == 1 ? std::string(text) + " " : std::string(text);
 }
 
+// Longer than the 128-byte write buffer many times over.
+constexpr std::size_t kLongestText = 2000;
+
 constexpr std::string_view kUnstorable("\r\n\x1a", 3);
 
 bool storable(std::string_view text) { return text.find_first_of(kUnstorable) == text.npos; }
 
 // A text from the input; unless `raw`, without the bytes the save refuses.
 std::string takeText(FuzzedDataProvider& in, bool raw) {
-    std::string text = in.ConsumeRandomLengthString(300);
+    std::string text = in.ConsumeRandomLengthString(kLongestText);
     if (!raw) {
         text.erase(std::remove_if(text.begin(), text.end(),
                                   [](char c) { return kUnstorable.find(c) != kUnstorable.npos; }),

@@ -201,8 +201,9 @@ public:
                 break;
             }
             case 8: {
-                std::string run(in.ConsumeIntegralInRange<std::size_t>(0, 20000),
-                                in.ConsumeIntegral<char>());
+                // One statement each: the order in which bytes are taken must not vary.
+                auto length = in.ConsumeIntegralInRange<std::size_t>(0, 20000);
+                std::string run(length, in.ConsumeIntegral<char>());
                 if (fits(run.size())) agree(model_.write(run), [&] { handle_->write(run); });
                 break;
             }
@@ -241,8 +242,8 @@ public:
             }
             case 16: {
                 // A long file, with the chosen bytes near where any read buffer would end.
-                std::string bytes(in.ConsumeIntegralInRange<std::size_t>(0, 40000),
-                                  in.ConsumeIntegral<char>());
+                auto length = in.ConsumeIntegralInRange<std::size_t>(0, 40000);
+                std::string bytes(length, in.ConsumeIntegral<char>());
                 bytes += in.ConsumeRandomLengthString(200);
                 if (!model_.open()) setContent(bytes);
                 break;
