@@ -1,0 +1,210 @@
+// Faults met while the program runs, seen from its windows: the error box tells the user, the
+// typed texts stay, and every earlier record stays whole.
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "../toolkit/fakes.h"
+#include "toolkit/scaling.h"
+#include "windows/mp3_adicionar.h"
+#include "windows/mp3_searcher.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+void writeFile(const QString& name, const std::string& bytes) {
+    std::ofstream(name.toStdString(), std::ios::binary) << bytes;
+}
+
+std::string readFile(const QString& name) {
+    std::ifstream in(name.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+QStringList rows(const tk::ListBox* list) {
+    QStringList out;
+    for (int r = 0; r < list->count(); ++r) out << list->item(r);
+    return out;
+}
+
+const char* kCollection = "7  Madonna - Ray of Light\r\n/12 Air - Moon Safari\r\nSexy Boy\r\n/\r\n";
+
+// Limits the size this process may give a file for as long as it lives, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        savedHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, savedHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t savedHandler_;
+};
+
+}  // namespace
+
+class FaultWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString savedCwd_;
+    std::unique_ptr<tk::fakes::FakePlatform> fake_;
+    std::unique_ptr<TForm1> form_;
+
+    QString path(const QString& leaf) const { return dir_->filePath(leaf); }
+    QStringList errors() const {
+        QStringList out;
+        for (const auto& e : fake_->errorBox.shown) out << e.message;
+        return out;
+    }
+    void start() {
+        fake_->fileDialog.answer(path("lista.txt"));
+        form_ = std::make_unique<TForm1>(*fake_);
+        form_->present();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light"}));
+        QVERIFY(errors().isEmpty());
+    }
+    // The entry window in MP3 mode with one typed line, as the menu opens it.
+    void typeNewEntry() {
+        form_->findChild<QAction*>("NovoMP31")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        Form2->CD_Musica->setEditText("3");
+        Form2->NovoCD_Memo->setPlainText("New - Entry");
+    }
+    void closeEntryWindow() {
+        Form2->close();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+    }
+
+private slots:
+    void initTestCase() { tk::setLayoutDensityForTests(120); }
+
+    void init() {
+        savedCwd_ = QDir::currentPath();
+        dir_ = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(dir_->path());
+        writeFile(path("config.ini"), "/usr/bin/player\r\n/media/cd\r\n");
+        writeFile(path("lista.txt"), kCollection);
+        fake_ = std::make_unique<tk::fakes::FakePlatform>();
+    }
+    void cleanup() {
+        form_.reset();
+        fake_.reset();
+        QDir::setCurrent(savedCwd_);
+        dir_.reset();
+    }
+
+    // The list file deleted, or a folder put in its place, after start-up: the save and the
+    // reload each say so, the save keeps what was typed, and nothing is created in its place.
+    void listFileGoneWhileTheProgramRuns_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("deleted") << false << QString("File not found.");
+        QTest::newRow("replaced by a folder") << true << QString("File access denied.");
+    }
+    void listFileGoneWhileTheProgramRuns() {
+        QFETCH(bool, folder);
+        QFETCH(QString, message);
+        start();
+        fs::remove(path("lista.txt").toStdString());
+        if (folder) fs::create_directory(path("lista.txt").toStdString());
+
+        typeNewEntry();
+        QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        QCOMPARE(errors(), QStringList({message}));
+        QCOMPARE(Form2->NovoCD_Memo->toPlainText(), QString("New - Entry"));
+        QCOMPARE(fs::exists(path("lista.txt").toStdString()), folder);
+        if (folder) QVERIFY(fs::is_empty(path("lista.txt").toStdString()));
+
+        closeEntryWindow();
+        QCOMPARE(errors(), QStringList({message, message}));
+        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QCOMPARE(form_->ListaCDS_Total->count(), 0);
+
+        // Put back, the file takes the next save, after its earlier records.
+        fs::remove(path("lista.txt").toStdString());
+        writeFile(path("lista.txt"), kCollection);
+        typeNewEntry();
+        QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        closeEntryWindow();
+        QCOMPARE(errors().size(), 2);
+        QCOMPARE(readFile(path("lista.txt")), std::string(kCollection) + "3  New - Entry\r\n");
+        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light", "New - Entry"}));
+        QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Air - Moon Safari"}));
+    }
+
+    // The disk fills part-way through an album: "Disk full." shows, the fields keep the album,
+    // and the list file is as it was before the save.
+    void diskFullDuringASave() {
+        start();
+        form_->findChild<QAction*>("Novolbum1")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        Form2->NovoArtista_Edit->setText("Big");
+        Form2->NovaMusica_Edit->setText("Album");
+        QStringList tracks;
+        for (int t = 1; t <= 20; ++t) tracks << QString("Track %1 - %2").arg(t).arg(QString(40, 'x'));
+        Form2->NovoCD_Memo->setPlainText(tracks.join('\n'));
+        {
+            FileSizeLimit full(std::string(kCollection).size() + 300);
+            QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        }
+        QCOMPARE(errors(), QStringList({"Disk full."}));
+        QCOMPARE(Form2->NovoArtista_Edit->text(), QString("Big"));
+        QCOMPARE(Form2->NovoCD_Memo->toPlainText(), tracks.join('\n'));
+        QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
+
+        closeEntryWindow();
+        QCOMPARE(errors().size(), 1);
+        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light"}));
+        QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Air - Moon Safari"}));
+    }
+
+    // "config.ini" turned into something unreadable: the activation stops at it with the error
+    // box, before the lists are touched, and the configuration read last stays in force.
+    void configUnreadableAtActivation() {
+        start();
+        fs::remove(path("config.ini").toStdString());
+        fs::create_directory(path("config.ini").toStdString());
+        typeNewEntry();
+        QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        QVERIFY(errors().isEmpty());
+        closeEntryWindow();
+        QCOMPARE(errors(), QStringList({"File access denied."}));
+        QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
+        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light"}));
+        // The save itself went through: the records are in the file.
+        QCOMPARE(readFile(path("lista.txt")), std::string(kCollection) + "3  New - Entry\r\n");
+    }
+};
+
+QTEST_MAIN(FaultWindowTest)
+#include "fault_window_test.moc"
