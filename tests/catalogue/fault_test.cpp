@@ -16,7 +16,9 @@ using test::writeBytes;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-NewRecords mp3s(std::string cd, Lines lines) { return {EntryMode::Mp3, std::move(cd), "", "", std::move(lines)}; }
+NewRecords mp3s(std::string cd, Lines lines) {
+    return {EntryMode::Mp3, std::move(cd), "", "", std::move(lines)};
+}
 NewRecords album(std::string cd, std::string artist, std::string title, Lines lines) {
     return {EntryMode::Album, std::move(cd), std::move(artist), std::move(title), std::move(lines)};
 }
@@ -38,7 +40,7 @@ constexpr const char* kEarlier =
     "1  Earlier - Entry\r\n/2  Earlier - Album\r\nOne\r\nTwo\r\n/\r\n3  Last - Entry\r\n";
 
 class Faults : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { writeBytes(name_, kEarlier); }
     // Loads the list file with a fresh handle; what a restarted program would see.
     RecordingSink loadFresh() {
@@ -237,7 +239,9 @@ TEST_F(Faults, ProcessKilledRightAfterASeriesOfSaves) {
 NewRecords concurrentSave(int p, int i) {
     const std::string tag = "P" + std::to_string(p) + " S" + std::to_string(i);
     const std::string padding(150, static_cast<char>('a' + p));
-    if (i % 2 == 0) return mp3s(std::to_string(p), {tag + " L1 " + padding, tag + " L2 " + padding});
+    if (i % 2 == 0) {
+        return mp3s(std::to_string(p), {tag + " L1 " + padding, tag + " L2 " + padding});
+    }
     return album(std::to_string(10 + p), tag, "Album", {tag + " T1 " + padding, tag + " T2", ""});
 }
 

@@ -30,10 +30,12 @@ struct RecordingSink : CatalogueSink {
 // Random records with a fixed seed: any Windows-1252 byte but the three a line cannot hold
 // (CR, LF and byte 26), empty texts, texts far longer than the write buffer, CDs 0 to 99.
 class Generator {
-public:
+  public:
     explicit Generator(unsigned seed) : rng_(seed) {
         for (int b = 0; b < 256; ++b) {
-            if (b != '\r' && b != '\n' && b != TextFile::kCtrlZ) bytes_.push_back(static_cast<char>(b));
+            if (b != '\r' && b != '\n' && b != TextFile::kCtrlZ) {
+                bytes_.push_back(static_cast<char>(b));
+            }
         }
     }
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -44,7 +46,9 @@ public:
                              : shape == 1 ? 200 + static_cast<std::size_t>(below(5000))
                                           : static_cast<std::size_t>(below(60));
         std::string out(length, ' ');
-        for (char& c : out) c = bytes_[static_cast<std::size_t>(below(static_cast<int>(bytes_.size())))];
+        for (char& c : out) {
+            c = bytes_[static_cast<std::size_t>(below(static_cast<int>(bytes_.size())))];
+        }
         return out;
     }
     // A track is any text but "/" alone, which would end the album.
@@ -53,15 +57,17 @@ public:
         return t == "/" ? "//" : t;
     }
 
-private:
+  private:
     std::mt19937 rng_;
     std::vector<char> bytes_;
 };
 
-std::string fieldOf(const std::string& cd) { return cd.size() == 1 ? cd + " " : cd; }
+std::string fieldOf(const std::string& cd) {
+    return cd.size() == 1 ? cd + " " : cd;
+}
 
 class RoundTrip : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { startOver(); }
     // An empty list file and nothing saved yet.
     void startOver() {
@@ -155,7 +161,8 @@ TEST_F(RoundTrip, PastTheOldLimits) {
     for (int a = 0; a < 2000; ++a) {
         std::vector<std::string> tracks(static_cast<std::size_t>(gen.below(3)));
         for (auto& track : tracks) track = gen.track().substr(0, 40);
-        saveAlbum(gen.cd(), "Artist " + std::to_string(a), gen.text().substr(0, 20), std::move(tracks));
+        saveAlbum(gen.cd(), "Artist " + std::to_string(a), gen.text().substr(0, 20),
+                  std::move(tracks));
     }
     std::vector<std::string> big(3000);
     for (std::size_t t = 0; t < big.size(); ++t) big[t] = "Track " + std::to_string(t + 1);

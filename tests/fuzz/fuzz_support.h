@@ -12,27 +12,27 @@
 #include <string_view>
 
 // A broken property is a finding: libFuzzer keeps the input that led to the abort.
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__,     \
-                         __LINE__);                                                            \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define FUZZ_CHECK(condition)                                                             \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
+            std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", #condition, __FILE__, \
+                         __LINE__);                                                       \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (false)
 
 namespace mp3::fuzz {
 
 // One folder per fuzzing process, made on first use and removed when the process ends.
 class ScratchFolder {
-public:
+  public:
     static ScratchFolder& get() {
         static ScratchFolder folder;
         return folder;
     }
     std::string file(std::string_view leaf) const { return path_ + "/" + std::string(leaf); }
 
-private:
+  private:
     ScratchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "mp3fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) std::abort();

@@ -32,7 +32,7 @@ struct Loaded {
 // the first byte 26; a character read at the end is 26 and does not move; a line ends at a CR,
 // and one LF right after it is skipped.
 class StringReader {
-public:
+  public:
     explicit StringReader(std::string_view bytes)
         : bytes_(bytes.substr(0, bytes.find(TextFile::kCtrlZ))) {}
     bool eof() const { return pos_ >= bytes_.size(); }
@@ -49,7 +49,7 @@ public:
         return line;
     }
 
-private:
+  private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
 };

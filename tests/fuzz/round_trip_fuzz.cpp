@@ -47,7 +47,9 @@ constexpr std::size_t kLongestText = 2000;
 
 constexpr std::string_view kUnstorable("\r\n\x1a", 3);
 
-bool storable(std::string_view text) { return text.find_first_of(kUnstorable) == text.npos; }
+bool storable(std::string_view text) {
+    return text.find_first_of(kUnstorable) == text.npos;
+}
 
 // A text from the input; unless `raw`, without the bytes the save refuses.
 std::string takeText(FuzzedDataProvider& in, bool raw) {
@@ -116,11 +118,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
 
         const std::optional<std::string> cd = cdFieldOf(records.cdText);
-        bool accepted = cd.has_value() && std::all_of(records.lines.begin(), records.lines.end(),
-                                                      [&](const std::string& line) {
-                                                          return storable(line) &&
-                                                                 !(album && line == "/");
-                                                      });
+        bool accepted =
+            cd.has_value() &&
+            std::all_of(records.lines.begin(), records.lines.end(), [&](const std::string& line) {
+                return storable(line) && !(album && line == "/");
+            });
         if (album) accepted = accepted && storable(records.artist) && storable(records.title);
         if (!album && records.lines.empty()) accepted = true;  // nothing to write or check
 

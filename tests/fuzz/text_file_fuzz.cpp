@@ -156,7 +156,7 @@ int codeOf(Op op) {
 }
 
 class Run {
-public:
+  public:
     Run()
         : good_(fuzz::ScratchFolder::get().file("f.txt")),
           bad_(fuzz::ScratchFolder::get().file("missing/f.txt")),
@@ -173,9 +173,15 @@ public:
                 handle_->assign(good ? good_ : bad_);
                 break;
             }
-            case 1: agree(model_.reset(), [&] { handle_->reset(); }); break;
-            case 2: agree(model_.rewrite(), [&] { handle_->rewrite(); }); break;
-            case 3: agree(model_.append(), [&] { handle_->append(); }); break;
+            case 1:
+                agree(model_.reset(), [&] { handle_->reset(); });
+                break;
+            case 2:
+                agree(model_.rewrite(), [&] { handle_->rewrite(); });
+                break;
+            case 3:
+                agree(model_.append(), [&] { handle_->append(); });
+                break;
             case 4: {
                 char expected = 0, got = 0;
                 agree(model_.readChar(expected), [&] { got = handle_->readChar(); });
@@ -219,8 +225,12 @@ public:
                 }
                 break;
             }
-            case 11: agree(model_.flush(), [&] { handle_->flush(); }); break;
-            case 12: agree(model_.close(), [&] { handle_->close(); }); break;
+            case 11:
+                agree(model_.flush(), [&] { handle_->flush(); });
+                break;
+            case 12:
+                agree(model_.close(), [&] { handle_->close(); });
+                break;
             case 13:
                 if (model_.state == State::Writing) {
                     FUZZ_CHECK(handle_->sizeAtOpen() == model_.sizeAtOpen);
@@ -295,7 +305,7 @@ public:
         FUZZ_CHECK(!fs::exists(fs::path(bad_).parent_path()));
     }
 
-private:
+  private:
     template <typename Op>
     void agree(int expected, Op op) {
         FUZZ_CHECK(codeOf(op) == expected);

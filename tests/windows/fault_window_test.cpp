@@ -50,7 +50,7 @@ const char* kCollection = "7  Madonna - Ray of Light\r\n/12 Air - Moon Safari\r\
 
 // Limits the size this process may give a file for as long as it lives, as a full disk would.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
         savedHandler_ = ::signal(SIGXFSZ, SIG_IGN);
@@ -62,7 +62,7 @@ public:
         ::signal(SIGXFSZ, savedHandler_);
     }
 
-private:
+  private:
     rlimit saved_{};
     sighandler_t savedHandler_;
 };
@@ -105,7 +105,7 @@ class FaultWindowTest : public QObject {
         settle();
     }
 
-private slots:
+  private slots:
     void initTestCase() { tk::setLayoutDensityForTests(120); }
 
     void init() {
@@ -158,7 +158,8 @@ private slots:
         closeEntryWindow();
         QCOMPARE(errors().size(), 2);
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection) + "3  New - Entry\r\n");
-        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light", "New - Entry"}));
+        QCOMPARE(rows(form_->ListaMP3_Total),
+                 QStringList({"Madonna - Ray of Light", "New - Entry"}));
         QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Air - Moon Safari"}));
     }
 
@@ -171,7 +172,8 @@ private slots:
         Form2->NovoArtista_Edit->setText("Big");
         Form2->NovaMusica_Edit->setText("Album");
         QStringList tracks;
-        for (int t = 1; t <= 20; ++t) tracks << QString("Track %1 - %2").arg(t).arg(QString(40, 'x'));
+        for (int t = 1; t <= 20; ++t)
+            tracks << QString("Track %1 - %2").arg(t).arg(QString(40, 'x'));
         Form2->NovoCD_Memo->setPlainText(tracks.join('\n'));
         {
             FileSizeLimit full(std::string(kCollection).size() + 300);
