@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QPalette>
 #include <QStringList>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -60,25 +59,13 @@ QLineEdit* makeEdit(QWidget* parent, const char* name) {
     return edit;
 }
 
-// "U+0151": the list's messages are Windows-1252, which cannot show the character itself.
-std::string codePointName(const QString& text, qsizetype index) {
-    char32_t ch = text.at(index).unicode();
-    if (text.at(index).isHighSurrogate() && index + 1 < text.size() &&
-        text.at(index + 1).isLowSurrogate()) {
-        ch = QChar::surrogateToUcs4(text.at(index), text.at(index + 1));
-    }
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(ch));
-    return name;
-}
-
 std::string listBytes(const QString& text, mp3::FieldName field) {
     qsizetype bad = 0;
     if (std::optional<std::string> bytes = win::toCp1252(text, &bad)) return *std::move(bytes);
     throw mp3::EInputRefused(mp3::describeField(field) +
                              " tem o car\xE1"
                              "cter " +
-                             codePointName(text, bad) + ", que a lista n\xE3o pode guardar");
+                             win::codePointName(text, bad) + ", que a lista n\xE3o pode guardar");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include "windows/mp3_config.h"
 
 #include <QEvent>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -16,17 +15,6 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-std::string codePointName(const QString& text, qsizetype index) {
-    char32_t ch = text.at(index).unicode();
-    if (text.at(index).isHighSurrogate() && index + 1 < text.size() &&
-        text.at(index + 1).isLowSurrogate()) {
-        ch = QChar::surrogateToUcs4(text.at(index), text.at(index + 1));
-    }
-    char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(ch));
-    return name;
-}
-
 // The field's text as the file's bytes. Besides characters the code page lacks, a line break
 // or a Ctrl-Z is refused: written, it would end the line or the file early and the next read
 // would take the wrong player or drive.
@@ -38,7 +26,7 @@ std::string configBytes(const QString& text, const char* field) {
         throw mp3::EInputRefused(subject +
                                  " tem o car\xE1"
                                  "cter " +
-                                 codePointName(text, bad) +
+                                 win::codePointName(text, bad) +
                                  ", que o ficheiro config.ini n\xE3o pode guardar");
     }
     if (bytes->find_first_of("\r\n") != std::string::npos) {
