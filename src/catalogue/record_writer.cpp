@@ -58,8 +58,13 @@ std::string composeRecords(const NewRecords& records) {
 void appendRecords(TextFile& list, const NewRecords& records) {
     list.append();
     try {
-        const std::string bytes = composeRecords(records);
+        std::string bytes = composeRecords(records);
+        // A last line left without its end (a save cut short, a file edited by hand) would
+        // otherwise run into the first record written now.
+        if (!bytes.empty() && !list.endedWithLineEnd()) bytes.insert(0, "\r\n");
         list.write(bytes);
+        // Written out while the lock is held, so a failure is cut back before anyone appends.
+        list.writeOutBuffer();
         list.close();
     } catch (...) {
         list.discardFrom(list.sizeAtOpen());

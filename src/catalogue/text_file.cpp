@@ -98,6 +98,7 @@ void TextFile::releaseFile() noexcept {
 void TextFile::openFile(int flags, bool forWriting) {
     requireBound();
     closeIfOpen();
+    endedWithLineEnd_ = true;
     int fd = ::open(name_.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) raise(ioCodeForErrno(errno, name_, forWriting));
     fd_ = fd;
@@ -165,10 +166,15 @@ void TextFile::append() {
     std::array<char, kBufferSize> tail{};
     ssize_t got = ::pread(fd_, tail.data(), static_cast<std::size_t>(size - tailStart), tailStart);
     if (got < 0) fail(errno);
-    if (auto* z = static_cast<char*>(std::memchr(tail.data(), kCtrlZ, static_cast<std::size_t>(got)))) {
+    std::size_t kept = static_cast<std::size_t>(got);
+    if (auto* z = static_cast<char*>(std::memchr(tail.data(), kCtrlZ, kept))) {
         size = tailStart + (z - tail.data());
+        kept = static_cast<std::size_t>(z - tail.data());
         if (::ftruncate(fd_, size) != 0) fail(errno);
     }
+    // A lone LF is text, so only a CR ends the last line.
+    const std::string_view last(tail.data(), kept);
+    endedWithLineEnd_ = size == 0 || last.back() == '\r' || last.ends_with("\r\n");
     if (::lseek(fd_, size, SEEK_SET) < 0) fail(errno);
     sizeAtOpen_ = static_cast<std::uint64_t>(size);
 }
@@ -281,6 +287,13 @@ void TextFile::writeLine(std::string_view text) {
 void TextFile::flush() {
     // A file on disk keeps its buffer: only a full buffer or a close writes it out.
     if (!isOpen()) raise(103);
+}
+
+void TextFile::writeOutBuffer() {
+    if (state_ != State::Writing) raise(isOpen() ? 105 : 103);
+    if (writeFill_ == 0) return;
+    writeOut(writeBuffer_.data(), writeFill_);
+    writeFill_ = 0;
 }
 
 void TextFile::close() {

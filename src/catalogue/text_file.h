@@ -50,6 +50,9 @@ public:
     // Writes the text, then CR LF, then flushes.
     void writeLine(std::string_view text = {});
     void flush();
+    // Writes out what the buffer holds while the file stays open (and locked), so a failure
+    // can still be undone with discardFrom before anyone else writes.
+    void writeOutBuffer();
     void close();
     // Undoes a failed write: cuts the file back to `size` bytes, drops the buffer and closes.
     // Never raises; the failure being undone is what gets reported.
@@ -62,6 +65,8 @@ public:
     std::size_t pending() const noexcept { return writeFill_; }
     // Length of the file when it was opened for writing (after any Ctrl-Z cut).
     std::uint64_t sizeAtOpen() const noexcept { return sizeAtOpen_; }
+    // Whether the file opened for appending was empty or ended its last line (CR, or CR LF).
+    bool endedWithLineEnd() const noexcept { return endedWithLineEnd_; }
 
 private:
     void requireBound() const;
@@ -78,6 +83,7 @@ private:
     State state_ = State::Unbound;
     int fd_ = -1;
     std::uint64_t sizeAtOpen_ = 0;
+    bool endedWithLineEnd_ = true;
 
     std::vector<char> readBuffer_;
     std::size_t readPos_ = 0;

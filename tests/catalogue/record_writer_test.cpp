@@ -166,6 +166,36 @@ TEST_F(Save, RecordsSurviveTheProcessBeingKilledRightAfter) {
     EXPECT_EQ(readBytes(name_), std::string(kEarlier) + "8  Kept - Entry\r\n");
 }
 
+TEST_F(Save, ALastLineWithoutItsEndIsEndedFirst) {
+    struct Case {
+        std::string before, after;
+    } cases[] = {
+        {"1  Cut sho", "1  Cut sho\r\n2  New\r\n"},
+        {"1  A\n", "1  A\n\r\n2  New\r\n"},  // a lone LF is text, not a line end
+        {"1  A\r", "1  A\r2  New\r\n"},
+        {"1  A\r\n", "1  A\r\n2  New\r\n"},
+        {"", "2  New\r\n"},
+        {"1  A\x1a" "junk", "1  A\r\n2  New\r\n"},
+    };
+    for (const auto& c : cases) {
+        writeBytes(name_, c.before);
+        appendRecords(list_, mp3s("2", {"New"}));
+        EXPECT_EQ(readBytes(name_), c.after);
+    }
+    // Nothing to write adds nothing, not even the line end.
+    writeBytes(name_, "1  A");
+    appendRecords(list_, mp3s("2", {}));
+    EXPECT_EQ(readBytes(name_), "1  A");
+    Catalogue cat;
+    NullSink sink;
+    writeBytes(name_, "1  A");
+    appendRecords(list_, album("3", "B", "C", {"t"}));
+    TextFile reader(name_);
+    cat.load(reader, sink);
+    EXPECT_EQ(cat.MP3_Isolados(1), "A");
+    EXPECT_EQ(cat.CD_Conteudo(1, 2), "t");
+}
+
 TEST_F(Save, CtrlZTailIsCutBeforeAppending) {
     writeBytes(name_, std::string(kEarlier) + "\x1a");
     appendRecords(list_, mp3s("2", {"After"}));

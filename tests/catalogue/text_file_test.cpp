@@ -58,6 +58,24 @@ TEST(TextFileWrite, ReopeningWritesOutAndOwnerGoingAwayToo) {
     EXPECT_EQ(readBytes(name), "pending more");
 }
 
+TEST(TextFileWrite, WritingOutTheBufferKeepsTheFileOpen) {
+    ScratchDir dir;
+    const std::string name = dir.file("out.txt");
+    TextFile f(name);
+    f.rewrite();
+    f.write("abc");
+    f.writeOutBuffer();
+    EXPECT_EQ(readBytes(name), "abc");
+    EXPECT_EQ(f.state(), TextFile::State::Writing);
+    EXPECT_EQ(f.pending(), 0u);
+    f.discardFrom(1);
+    EXPECT_EQ(readBytes(name), "a");
+    EXPECT_EQ(f.state(), TextFile::State::Closed);
+    EXPECT_IO_ERROR(f.writeOutBuffer(), 103, "I/O error 103");
+    f.reset();
+    EXPECT_IO_ERROR(f.writeOutBuffer(), 105, "I/O error 105");
+}
+
 TEST(TextFileWrite, CreateTruncatesAnExistingFile) {
     ScratchDir dir;
     const std::string name = dir.file("old.txt");
