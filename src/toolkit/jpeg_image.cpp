@@ -2,6 +2,7 @@
 #include "toolkit/jpeg_image.h"
 
 #include <QFile>
+#include <QHash>
 
 #include "jpeg_decoder.h"
 
@@ -27,9 +28,18 @@ QImage decodeJpeg(const QByteArray& bytes) {
 }
 
 QImage loadArtwork(const QString& resourcePath) {
+    // The same pictures stand in many boxes and windows; each is decoded once. Resources never
+    // change while the program runs; a file on disk might, so only resources are kept.
+    static QHash<QString, QImage> decoded;
+    const bool resource = resourcePath.startsWith(QLatin1Char(':'));
+    if (resource) {
+        if (auto found = decoded.constFind(resourcePath); found != decoded.constEnd()) return *found;
+    }
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    return decodeJpeg(file.readAll());
+    QImage image = decodeJpeg(file.readAll());
+    if (resource && !image.isNull()) decoded.insert(resourcePath, image);
+    return image;
 }
 
 }  // namespace tk

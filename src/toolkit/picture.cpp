@@ -18,7 +18,7 @@ Picture::Picture(QWidget* parent) : QWidget(parent) {
 
 void Picture::setImage(const QImage& image) {
     image_ = image;
-    pixmap_ = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    pixmap_ = QPixmap();  // made at the first paint: windows made hidden may never need it
     update();
 }
 
@@ -42,7 +42,8 @@ void Picture::setHandCursor(bool hand) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (pixmap_.isNull()) return;
+    if (image_.isNull()) return;
+    if (pixmap_.isNull()) pixmap_ = QPixmap::fromImage(image_);
     QPainter painter(this);
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
