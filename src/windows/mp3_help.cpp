@@ -76,7 +76,7 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
     Panel1 = makePanel(client(), "Panel1");
     Memo1 = makeMemo(Panel1, "Memo1", HelpPage::Geral);
 
-    struct ButtonSpec {
+    struct PageButton {
         QPushButton** button;
         const char* name;
         const char* caption;
@@ -84,21 +84,21 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
         void (TForm4::*handler)();
         QPlainTextEdit* page;
     };
-    const ButtonSpec buttons[] = {
+    const PageButton buttons[] = {
         {&Button1, "Button1", "Geral", 8, &TForm4::Button1Click, Memo1},
         {&Button2, "Button2", "Listas", 120, &TForm4::Button2Click, Memo2},
         {&Button3, "Button3", "Procurar", 232, &TForm4::Button3Click, Memo4},
         {&Button4, "Button4", "Alterar", 344, &TForm4::Button4Click, Memo3},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(QLatin1String(spec.caption), client());
-        button->setObjectName(QLatin1String(spec.name));
-        place(button, spec.left, 0, 113, 49);
+    for (const PageButton& entry : buttons) {
+        auto* button = new QPushButton(QLatin1String(entry.caption), client());
+        button->setObjectName(QLatin1String(entry.name));
+        place(button, entry.left, 0, 113, 49);
         connect(button, &QPushButton::clicked, this,
-                [this, handler = spec.handler] { run([this, handler] { (this->*handler)(); }); });
-        *spec.button = button;
+                [this, handler = entry.handler] { run([this, handler] { (this->*handler)(); }); });
+        *entry.button = button;
         // A page has no caption of its own; the button that shows it names it.
-        spec.page->setAccessibleName(QLatin1String(spec.caption));
+        entry.page->setAccessibleName(QLatin1String(entry.caption));
     }
 
     // The panels take no focus themselves; their memos stand in their places.

@@ -18,6 +18,7 @@
 #include <span>
 
 #include "../toolkit/fakes.h"
+#include "window_test_support.h"
 #include "catalogue/text_file.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
@@ -26,6 +27,9 @@
 #include "windows/mp3_searcher.h"
 
 namespace {
+
+using wintest::settle;
+using wintest::clickRow;
 
 using Role = QAccessible::Role;
 
@@ -126,18 +130,6 @@ void press(QWidget* picture) {
 bool pressOffered(QWidget* picture) {
     return accessible(picture)->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction());
-}
-
-void clickRow(tk::ListBox* list, int row) {
-    const QRect rect = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
 }
 
 const char* kCollection =

@@ -16,35 +16,19 @@
 #include <memory>
 
 #include "../toolkit/fakes.h"
+#include "window_test_support.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_searcher.h"
 
 namespace {
 
+using wintest::settle;
+using wintest::writeFile;
+using wintest::readFile;
+using wintest::rows;
+
 namespace fs = std::filesystem;
-
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-void writeFile(const QString& name, const std::string& bytes) {
-    std::ofstream(name.toStdString(), std::ios::binary) << bytes;
-}
-
-std::string readFile(const QString& name) {
-    std::ifstream in(name.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-QStringList rows(const tk::ListBox* list) {
-    QStringList out;
-    for (int r = 0; r < list->count(); ++r) out << list->item(r);
-    return out;
-}
 
 const char* kCollection = "7  Madonna - Ray of Light\r\n/12 Air - Moon Safari\r\nSexy Boy\r\n/\r\n";
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "../toolkit/fakes.h"
+#include "window_test_support.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
@@ -18,33 +19,11 @@
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-void writeFile(const QString& name, const std::string& bytes) {
-    std::ofstream(name.toStdString(), std::ios::binary) << bytes;
-}
-
-std::string readFile(const QString& name) {
-    std::ifstream in(name.toStdString(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-QStringList rows(const tk::ListBox* list) {
-    QStringList out;
-    for (int r = 0; r < list->count(); ++r) out << list->item(r);
-    return out;
-}
-
-// Makes a row the selected one as the user would, with the mouse.
-void clickRow(tk::ListBox* list, int row) {
-    QRect rect = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
+using wintest::settle;
+using wintest::writeFile;
+using wintest::readFile;
+using wintest::rows;
+using wintest::clickRow;
 
 // The widget Tab moves to: the next in the focus chain that takes the focus with Tab.
 QWidget* nextFocusable(QWidget* from) {
