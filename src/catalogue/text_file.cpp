@@ -166,15 +166,18 @@ void TextFile::append() {
     std::array<char, kBufferSize> tail{};
     ssize_t got = ::pread(fd_, tail.data(), static_cast<std::size_t>(size - tailStart), tailStart);
     if (got < 0) fail(errno);
-    std::size_t kept = static_cast<std::size_t>(got);
-    if (auto* z = static_cast<char*>(std::memchr(tail.data(), kCtrlZ, kept))) {
+    if (auto* z = static_cast<char*>(std::memchr(tail.data(), kCtrlZ, static_cast<std::size_t>(got)))) {
         size = tailStart + (z - tail.data());
-        kept = static_cast<std::size_t>(z - tail.data());
         if (::ftruncate(fd_, size) != 0) fail(errno);
     }
-    // A lone LF is text, so only a CR ends the last line.
-    const std::string_view last(tail.data(), kept);
-    endedWithLineEnd_ = size == 0 || last.back() == '\r' || last.ends_with("\r\n");
+    // The cut may leave the end before the bytes just read, so the last two are read again.
+    // A lone LF is text: only a CR ends the last line.
+    std::array<char, 2> end{};
+    const off_t endStart = size >= 2 ? size - 2 : 0;
+    const ssize_t endGot = ::pread(fd_, end.data(), static_cast<std::size_t>(size - endStart), endStart);
+    if (endGot < 0) fail(errno);
+    const std::string_view last(end.data(), static_cast<std::size_t>(endGot));
+    endedWithLineEnd_ = last.empty() || last.back() == '\r' || last == "\r\n";
     if (::lseek(fd_, size, SEEK_SET) < 0) fail(errno);
     sizeAtOpen_ = static_cast<std::uint64_t>(size);
 }

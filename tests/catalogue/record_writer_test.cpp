@@ -176,6 +176,9 @@ TEST_F(Save, ALastLineWithoutItsEndIsEndedFirst) {
         {"1  A\r\n", "1  A\r\n2  New\r\n"},
         {"", "2  New\r\n"},
         {"1  A\x1a" "junk", "1  A\r\n2  New\r\n"},
+        // The cut lands exactly where the last 128 bytes begin: the end lies before them.
+        {std::string(200, 'x') + "\r\n\x1a" + std::string(125, 'j'), std::string(200, 'x') + "\r\n2  New\r\n"},
+        {std::string(200, 'x') + "\x1a" + std::string(127, 'j'), std::string(200, 'x') + "\r\n2  New\r\n"},
     };
     for (const auto& c : cases) {
         writeBytes(name_, c.before);
