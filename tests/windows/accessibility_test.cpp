@@ -143,8 +143,7 @@ const char* kCollection =
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString savedCwd_;
+    std::unique_ptr<wintest::ListFolder> dir_;
     std::unique_ptr<tk::fakes::FakePlatform> fake_;
     std::unique_ptr<TForm1> form_;
 
@@ -161,18 +160,12 @@ class AccessibilityTest : public QObject {
     void cleanupTestCase() { tk::setLayoutDensityForTests(0); }
 
     void init() {
-        savedCwd_ = QDir::currentPath();
-        dir_ = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(dir_->path());
-        std::ofstream(dir_->filePath("config.ini").toStdString(), std::ios::binary)
-            << "/usr/bin/player\r\n/media/cd\r\n";
-        std::ofstream(dir_->filePath("lista.txt").toStdString(), std::ios::binary) << kCollection;
+        dir_ = std::make_unique<wintest::ListFolder>(kCollection);
         fake_ = std::make_unique<tk::fakes::FakePlatform>();
     }
     void cleanup() {
         form_.reset();
         fake_.reset();
-        QDir::setCurrent(savedCwd_);
         dir_.reset();
     }
 

@@ -45,8 +45,7 @@ const char* kCollection =
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    QString savedCwd_;
+    std::unique_ptr<wintest::ListFolder> dir_;
     std::unique_ptr<tk::fakes::FakePlatform> fake_;
     std::unique_ptr<TForm1> form_;
 
@@ -83,17 +82,12 @@ private slots:
     void initTestCase() { tk::setLayoutDensityForTests(120); }
 
     void init() {
-        savedCwd_ = QDir::currentPath();
-        dir_ = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(dir_->path());
-        writeFile(path("config.ini"), "/usr/bin/player\r\n/media/cd\r\n");
-        writeFile(path("lista.txt"), kCollection);
+        dir_ = std::make_unique<wintest::ListFolder>(kCollection);
         fake_ = std::make_unique<tk::fakes::FakePlatform>();
     }
     void cleanup() {
         form_.reset();
         fake_.reset();
-        QDir::setCurrent(savedCwd_);
         dir_.reset();
     }
 

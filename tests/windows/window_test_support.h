@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 #include <iterator>
@@ -40,5 +42,26 @@ inline void clickRow(tk::ListBox* list, int row) {
     const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
+
+// A fresh folder with a list file and a "config.ini", made the current directory (where the
+// program looks for "config.ini") for as long as it lives.
+class ListFolder {
+public:
+    explicit ListFolder(const std::string& list) : saved_(QDir::currentPath()) {
+        QDir::setCurrent(dir_.path());
+        writeFile(filePath("config.ini"), "/usr/bin/player\r\n/media/cd\r\n");
+        writeFile(filePath("lista.txt"), list);
+    }
+    ~ListFolder() { QDir::setCurrent(saved_); }
+    ListFolder(const ListFolder&) = delete;
+    ListFolder& operator=(const ListFolder&) = delete;
+
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& leaf) const { return dir_.filePath(leaf); }
+
+private:
+    QString saved_;
+    QTemporaryDir dir_;
+};
 
 }  // namespace wintest
