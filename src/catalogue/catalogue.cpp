@@ -10,7 +10,8 @@ std::string_view Catalogue::MP3_Isolados(std::size_t k) const {
 }
 
 std::string_view Catalogue::MP3_NumCD(std::size_t k) const {
-    return k >= 1 && k <= loose_.size() ? std::string_view(loose_[k - 1].cd, 2) : std::string_view{};
+    return k >= 1 && k <= loose_.size() ? std::string_view(loose_[k - 1].cd, 2)
+                                        : std::string_view{};
 }
 
 std::string_view Catalogue::CD_Conteudo(std::size_t a, std::size_t s) const {

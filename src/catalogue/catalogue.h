@@ -15,7 +15,7 @@ class TextFile;
 
 // Receives what the main window lists: each loose entry as it is read, album headers at the end.
 class CatalogueSink {
-public:
+  public:
     virtual ~CatalogueSink() = default;
     virtual void looseEntry(std::string_view text) = 0;
     virtual void albumHeader(std::string_view text) = 0;
@@ -24,7 +24,7 @@ public:
 // The tables keep their 1-based indexing and have no fixed limits. An index past what the
 // last load read gives an empty text (and no entries), never a fault.
 class Catalogue {
-public:
+  public:
     std::string_view MP3_Isolados(std::size_t k) const;
     std::string_view MP3_NumCD(std::size_t k) const;
     std::string_view CD_Conteudo(std::size_t a, std::size_t s) const;
@@ -39,7 +39,7 @@ public:
     // and no album header.
     void load(TextFile& file, CatalogueSink& sink);
 
-private:
+  private:
     struct LooseEntry {
         std::string_view text;
         char cd[2];

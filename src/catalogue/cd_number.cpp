@@ -10,9 +10,12 @@ namespace {
 
 int digitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -29,7 +32,8 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     } else if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -50,12 +54,14 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 std::string cdFieldFor(std::string_view cdText) {
     auto value = parseInteger(cdText);
     if (!value) throw EConvertError(std::string(cdText));
-    bool plain = !cdText.empty() && cdText.size() <= 2 &&
-                 std::all_of(cdText.begin(), cdText.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
-                 !(cdText.size() == 2 && cdText[0] == '0');
+    bool plain =
+        !cdText.empty() && cdText.size() <= 2 &&
+        std::all_of(cdText.begin(), cdText.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+        !(cdText.size() == 2 && cdText[0] == '0');
     if (!plain) {
-        throw EInputRefused("O n\xBA do CD tem de ser um n\xFAmero de 0 a 99, escrito s\xF3 com "
-                            "algarismos (sem sinal, espa\xE7os nem zeros \xE0 esquerda)");
+        throw EInputRefused(
+            "O n\xBA do CD tem de ser um n\xFAmero de 0 a 99, escrito s\xF3 com "
+            "algarismos (sem sinal, espa\xE7os nem zeros \xE0 esquerda)");
     }
     std::string field(cdText);
     if (*value < 10) field.push_back(' ');

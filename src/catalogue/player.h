@@ -37,7 +37,7 @@ PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item);
 // What playing needs from the windows: a modal prompt and a process start whose result is
 // not looked at.
 class PlayerHost {
-public:
+  public:
     virtual ~PlayerHost() = default;
     virtual void askForCd(const std::string& prompt) = 0;
     virtual void startPlayer(const PlayerStart& start) = 0;
@@ -45,13 +45,13 @@ public:
 
 // Remembers the CD asked for last (`Ultimo_CD`, empty at first, never cleared).
 class Playback {
-public:
+  public:
     // Prompts when the item's CD differs from the last one, starts the player, and remembers
     // the item's CD whatever became of the start.
     void play(const PlayerConfig& config, const PlayItem& item, PlayerHost& host);
     const std::string& Ultimo_CD() const noexcept { return ultimoCd_; }
 
-private:
+  private:
     std::string ultimoCd_;
 };
 

@@ -11,11 +11,13 @@ namespace {
 void checkText(std::string_view text, FieldName field) {
     if (text.find(TextFile::kCtrlZ) != std::string_view::npos) {
         throw EInputRefused(describeField(field) +
-                            " tem um car\xE1" "cter de fim de ficheiro (Ctrl-Z), que a lista n\xE3o pode guardar");
+                            " tem um car\xE1"
+                            "cter de fim de ficheiro (Ctrl-Z), que a lista n\xE3o pode guardar");
     }
     if (text.find_first_of("\r\n") != std::string_view::npos) {
-        throw EInputRefused(describeField(field) +
-                            " tem uma quebra de linha, que a lista n\xE3o pode guardar numa s\xF3 linha");
+        throw EInputRefused(
+            describeField(field) +
+            " tem uma quebra de linha, que a lista n\xE3o pode guardar numa s\xF3 linha");
     }
 }
 

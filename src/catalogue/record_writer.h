@@ -37,8 +37,9 @@ std::string composeRecords(const NewRecords& records);
 
 // The save: opens the list file for appending (so a missing or unchosen file is reported
 // first), checks, writes and closes, so the records are in the file when it returns. A last
-// line the file left without its end is ended first, so no record runs into another. Any failure after the opening cuts the file back to its length before the
-// save, so every earlier record stays whole.
+// line the file left without its end is ended first, so no record runs into another. Any failure
+// after the opening cuts the file back to its length before the save, so every earlier record stays
+// whole.
 void appendRecords(TextFile& list, const NewRecords& records);
 
 }  // namespace mp3

@@ -8,38 +8,38 @@ namespace mp3 {
 
 // Base of every error the standard error box shows: only the message matters there.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(const std::string& message) : std::runtime_error(message) {}
 };
 
 // Input/output error: a numeric code and the runtime's message for it.
 class EInOutError : public RuntimeError {
-public:
+  public:
     explicit EInOutError(int code);
     int code() const noexcept { return code_; }
 
     // "File not found" for 2, ..., "I/O error %d" for codes without a message of their own.
     static std::string messageFor(int code);
 
-private:
+  private:
     int code_;
 };
 
 // List error: a row index that does not exist, such as -1 for "no selection".
 class EListError : public RuntimeError {
-public:
+  public:
     explicit EListError(int index);
 };
 
 // Conversion error: a text that is not a whole number.
 class EConvertError : public RuntimeError {
-public:
+  public:
     explicit EConvertError(const std::string& text);
 };
 
 // A refusal of our own, raised before anything is written (the message says why).
 class EInputRefused : public RuntimeError {
-public:
+  public:
     using RuntimeError::RuntimeError;
 };
 

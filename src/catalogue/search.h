@@ -18,7 +18,7 @@ struct SearchResults {
     std::size_t looseAt(std::size_t position) const { return at(Resultado_MP3, position); }
     std::size_t albumAt(std::size_t position) const { return at(Resultado_CD, position); }
 
-private:
+  private:
     static std::size_t at(const std::vector<std::size_t>& map, std::size_t position) {
         return position >= 1 && position <= map.size() ? map[position - 1] : 0;
     }

@@ -31,31 +31,41 @@ bool parentFolderMissing(const std::string& name) {
     return !S_ISDIR(st.st_mode);
 }
 
-[[noreturn]] void raise(int code) { throw EInOutError(code); }
+[[noreturn]] void raise(int code) {
+    throw EInOutError(code);
+}
 
 }  // namespace
 
 int ioCodeForErrno(int err, const std::string& name, bool writing) {
     switch (err) {
-        case ENOENT: return parentFolderMissing(name) ? 3 : 2;
+        case ENOENT:
+            return parentFolderMissing(name) ? 3 : 2;
         case ENOTDIR:
         case ENAMETOOLONG:
-        case ELOOP: return 3;
+        case ELOOP:
+            return 3;
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
-        case ETXTBSY: return 5;
+        case ETXTBSY:
+            return 5;
         case EMFILE:
-        case ENFILE: return 4;
+        case ENFILE:
+            return 4;
         case ENOSPC:
         case EFBIG:
-        case EDQUOT: return 101;
-        case EIO: return writing ? 29 : 30;  // write fault, read fault
+        case EDQUOT:
+            return 101;
+        case EIO:
+            return writing ? 29 : 30;  // write fault, read fault
         case ENXIO:
         case ENODEV:
-        case ENOMEDIUM: return 21;  // device not ready
-        case EWOULDBLOCK: return kSharingViolation;
+        case ENOMEDIUM:
+            return 21;  // device not ready
+        case EWOULDBLOCK:
+            return kSharingViolation;
         default:
             // Keep the number, but never one that has a message of its own.
             return (err <= 5 || (err >= 100 && err <= 106)) ? 1000 + err : err;
@@ -166,7 +176,8 @@ void TextFile::append() {
     std::array<char, kBufferSize> tail{};
     ssize_t got = ::pread(fd_, tail.data(), static_cast<std::size_t>(size - tailStart), tailStart);
     if (got < 0) fail(errno);
-    if (auto* z = static_cast<char*>(std::memchr(tail.data(), kCtrlZ, static_cast<std::size_t>(got)))) {
+    if (auto* z =
+            static_cast<char*>(std::memchr(tail.data(), kCtrlZ, static_cast<std::size_t>(got)))) {
         size = tailStart + (z - tail.data());
         if (::ftruncate(fd_, size) != 0) fail(errno);
     }
@@ -174,7 +185,8 @@ void TextFile::append() {
     // A lone LF is text: only a CR ends the last line.
     std::array<char, 2> end{};
     const off_t endStart = size >= 2 ? size - 2 : 0;
-    const ssize_t endGot = ::pread(fd_, end.data(), static_cast<std::size_t>(size - endStart), endStart);
+    const ssize_t endGot =
+        ::pread(fd_, end.data(), static_cast<std::size_t>(size - endStart), endStart);
     if (endGot < 0) fail(errno);
     const std::string_view last(end.data(), static_cast<std::size_t>(endGot));
     endedWithLineEnd_ = last.empty() || last.back() == '\r' || last == "\r\n";

@@ -14,7 +14,7 @@ namespace mp3 {
 // the file when. Every failing operation raises EInOutError with the code of the failure.
 // Bytes are not translated; CR LF or a lone CR ends a line, and byte 26 ends the file.
 class TextFile {
-public:
+  public:
     enum class State { Unbound, Closed, Reading, Writing };
 
     static constexpr std::size_t kMaxNameLength = 259;
@@ -68,7 +68,7 @@ public:
     // Whether the file opened for appending was empty or ended its last line (CR, or CR LF).
     bool endedWithLineEnd() const noexcept { return endedWithLineEnd_; }
 
-private:
+  private:
     void requireBound() const;
     void closeIfOpen();
     // Opens with the given flags; on failure the handle stays bound and closed.

@@ -11,12 +11,12 @@ namespace mp3 {
 // Texts stay where they were put until clear(). The blocks are kept for the next load, which
 // usually needs as much again: the memory stays at the largest load's size, like fixed tables.
 class TextPool {
-public:
+  public:
     std::string_view store(std::string_view text);
     void clear();
     std::size_t bytesReserved() const noexcept { return reserved_; }
 
-private:
+  private:
     static constexpr std::size_t kBlockSize = 16 * 1024;
     struct Block {
         std::unique_ptr<char[]> data;

@@ -33,7 +33,8 @@ QImage loadArtwork(const QString& resourcePath) {
     static QHash<QString, QImage> decoded;
     const bool resource = resourcePath.startsWith(QLatin1Char(':'));
     if (resource) {
-        if (auto found = decoded.constFind(resourcePath); found != decoded.constEnd()) return *found;
+        if (auto found = decoded.constFind(resourcePath); found != decoded.constEnd())
+            return *found;
     }
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly)) return {};

@@ -80,7 +80,7 @@ void SpawnProcessStarter::start(const std::string& program, const std::vector<st
         pid_t pid = 0;
         // The configured path is used as it stands: no search along PATH.
         if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
-                         environ) != 0) {
+                        environ) != 0) {
             return;
         }
         // Not waiting is the point; reaping it elsewhere keeps the finished player from lingering.

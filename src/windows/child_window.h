@@ -5,7 +5,7 @@
 
 class ChildWindow : public tk::Form {
     Q_OBJECT
-public:
+  public:
     // `mainWindow` is enabled again when this window closes. It is not the Qt parent: a
     // disabled parent would disable its child windows too, and this one must take input
     // while the main window waits for it.
@@ -14,9 +14,9 @@ public:
     // The close handler: enables the main window; the close itself only hides this one.
     void FormClose();
 
-protected:
+  protected:
     void onClose() override { FormClose(); }
 
-private:
+  private:
     QWidget* mainWindow_;
 };

@@ -79,20 +79,21 @@ tk::ListBox* listBox(QWidget* parent, const char* name, int left, int top, int w
 
 // Loose entries reach their list as they are read; album headers once the whole file is read.
 class ListSink : public mp3::CatalogueSink {
-public:
+  public:
     ListSink(tk::ListBox* loose, tk::ListBox* albums) : loose_(loose), albums_(albums) {}
     void looseEntry(std::string_view text) override { loose_->add(win::fromCp1252(text)); }
     void albumHeader(std::string_view text) override { albums_->add(win::fromCp1252(text)); }
 
-private:
+  private:
     tk::ListBox* loose_;
     tk::ListBox* albums_;
 };
 
 // The insert-CD prompt and the player's start, through the window's seams.
 class WindowPlayerHost : public mp3::PlayerHost {
-public:
-    WindowPlayerHost(tk::Platform& platform, QWidget* parent) : platform_(platform), parent_(parent) {}
+  public:
+    WindowPlayerHost(tk::Platform& platform, QWidget* parent)
+        : platform_(platform), parent_(parent) {}
     void askForCd(const std::string& prompt) override {
         platform_.messageDialog->warning(parent_, win::fromCp1252(prompt));
     }
@@ -107,19 +108,19 @@ public:
         }
     }
 
-private:
+  private:
     tk::Platform& platform_;
     QWidget* parent_;
 };
 
 }  // namespace
 
-TForm1::TForm1(tk::Platform& platform)
-    : tk::Form(platform, Role::Main), OpenDialog1(platform) {
+TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main), OpenDialog1(platform) {
     setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size));
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size));
     setWindowIcon(icon);
     setFont(tk::layoutFont("MS Sans Serif", 13));
     QPalette pal = client()->palette();
@@ -207,7 +208,8 @@ void TForm1::buildSearchView() {
     tk::Picture* searchCaption =
         picture(p, "Image12", "caption_texto_a_procurar", 16, 104, 177, 33, Fit::Natural);
     picture(p, "Image13", "frame", 16, 136, 545, 41, Fit::Stretch);
-    Image15 = picture(p, "Image15", "button_procurar", 579, 128, 145, 57, Fit::Stretch, Cursor::Hand);
+    Image15 =
+        picture(p, "Image15", "button_procurar", 579, 128, 145, 57, Fit::Stretch, Cursor::Hand);
     Image16 = picture(p, "Image16", "button_play", 579, 459, 145, 57, Fit::Stretch, Cursor::Hand);
     tk::Picture* mp3Caption =
         picture(p, "Image18", "caption_mp3_encontrados", 16, 200, 185, 33, Fit::Natural);
@@ -277,7 +279,8 @@ void TForm1::buildMenus() {
 
 template <typename Sender, typename Signal>
 void TForm1::on(Sender* sender, Signal signal, void (TForm1::*handler)()) {
-    connect(sender, signal, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+    connect(sender, signal, this,
+            [this, handler] { run([this, handler] { (this->*handler)(); }); });
 }
 
 void TForm1::connectHandlers() {
@@ -309,7 +312,9 @@ void TForm1::FormCreate() {
     mp3::openChosenListFile(Ficheiro_Lista, name);
 }
 
-void TForm1::onActivate() { FormActivate(); }
+void TForm1::onActivate() {
+    FormActivate();
+}
 
 void TForm1::FormActivate() {
     mp3::readConfig(configReader_, Config);
@@ -346,7 +351,9 @@ void TForm1::ListarMP31Click() {
     Panel2->hide();
 }
 
-void TForm1::Sair1Click() { close(); }
+void TForm1::Sair1Click() {
+    close();
+}
 
 void TForm1::Novo1Click() {
     OpenDialog1.title = "Nova Lista de MP3";
@@ -424,8 +431,10 @@ void TForm1::Image15Click() {
     // A text with a character the list file cannot hold can match nothing in it.
     const std::optional<std::string> text = win::toCp1252(Artista_Search->text());
     Results = text ? mp3::search(Catalogue, *text) : mp3::SearchResults{};
-    for (std::size_t k : Results.Resultado_MP3) Artista_Found->add(win::fromCp1252(Catalogue.MP3_Isolados(k)));
-    for (std::size_t a : Results.Resultado_CD) CDs_Found->add(win::fromCp1252(Catalogue.CD_Conteudo(a, 1)));
+    for (std::size_t k : Results.Resultado_MP3)
+        Artista_Found->add(win::fromCp1252(Catalogue.MP3_Isolados(k)));
+    for (std::size_t a : Results.Resultado_CD)
+        CDs_Found->add(win::fromCp1252(Catalogue.CD_Conteudo(a, 1)));
 }
 
 void TForm1::Artista_FoundClick() {

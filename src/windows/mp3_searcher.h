@@ -22,7 +22,7 @@ class QAction;
 
 class TForm1 : public tk::Form {
     Q_OBJECT
-public:
+  public:
     // Runs FormCreate, which asks for the list file.
     explicit TForm1(tk::Platform& platform);
     ~TForm1() override;
@@ -73,10 +73,10 @@ public:
     tk::Label* numCD_found;
     QMenu* PopMenu;
 
-protected:
+  protected:
     void onActivate() override;
 
-private:
+  private:
     void buildListsView();
     void buildSearchView();
     void buildMenus();

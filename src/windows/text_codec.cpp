@@ -15,10 +15,10 @@ QString fromCp1252(std::string_view bytes) {
 
 std::optional<std::string> toCp1252(const QString& text, qsizetype* badIndex) {
     std::optional<mp3::cp1252::Unencodable> failure;
-    std::string bytes = mp3::cp1252::fromUtf16(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                            static_cast<std::size_t>(text.size())),
-        &failure);
+    std::string bytes =
+        mp3::cp1252::fromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                   static_cast<std::size_t>(text.size())),
+                               &failure);
     if (failure) {
         if (badIndex) *badIndex = static_cast<qsizetype>(failure->index);
         return std::nullopt;

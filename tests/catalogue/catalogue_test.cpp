@@ -22,7 +22,7 @@ struct RecordingSink : CatalogueSink {
 };
 
 class CatalogueLoad : public ::testing::Test {
-protected:
+  protected:
     void load(const std::string& bytes) {
         test::writeBytes(name_, bytes);
         sink_ = RecordingSink{};
@@ -31,7 +31,8 @@ protected:
     }
     std::vector<std::string> tracks(std::size_t a) const {
         std::vector<std::string> out;
-        for (std::size_t s = 2; s <= cat_.CD_NumEntradas(a); ++s) out.emplace_back(cat_.CD_Conteudo(a, s));
+        for (std::size_t s = 2; s <= cat_.CD_NumEntradas(a); ++s)
+            out.emplace_back(cat_.CD_Conteudo(a, s));
         return out;
     }
 
@@ -59,7 +60,8 @@ TEST_F(CatalogueLoad, LooseEntriesKeepTheirTwoCharacterCdField) {
     EXPECT_EQ(cat_.MP3_Isolados(1), "Madonna - Ray of Light");
     EXPECT_EQ(cat_.MP3_NumCD(2), "12");
     EXPECT_EQ(cat_.MP3_Isolados(2), "Savage Garden - Truly Madly Deeply");
-    EXPECT_EQ(sink_.loose, (Strings{"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply"}));
+    EXPECT_EQ(sink_.loose,
+              (Strings{"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply"}));
 }
 
 TEST_F(CatalogueLoad, SeparatorIsSkippedWhateverItIs) {
@@ -115,7 +117,9 @@ TEST_F(CatalogueLoad, LoneLfFileIsOneRecord) {
 }
 
 TEST_F(CatalogueLoad, NothingAfterCtrlZ) {
-    load("7  One\r\n\x1a" "8  Two\r\n/9  H\r\n/\r\n");
+    load(
+        "7  One\r\n\x1a"
+        "8  Two\r\n/9  H\r\n/\r\n");
     EXPECT_EQ(cat_.looseCount(), 1u);
     EXPECT_EQ(cat_.albumCount(), 0u);
 }

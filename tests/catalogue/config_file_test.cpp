@@ -11,7 +11,7 @@ using test::readBytes;
 using test::writeBytes;
 
 class ConfigFile : public ::testing::Test {
-protected:
+  protected:
     test::ScratchDir dir_;
     test::CurrentDir cwd_{dir_.path()};
     TextFile reader_;
@@ -28,7 +28,9 @@ TEST_F(ConfigFile, ReadsTwoLinesAndIgnoresTheRest) {
         {"", "", ""},
         {"a\nb\n", "a\nb\n", ""},
         {" e: \r", " e: ", ""},
-        {"p\rd\x1a" "ignored", "p", "d"},
+        {"p\rd\x1a"
+         "ignored",
+         "p", "d"},
     };
     for (const auto& c : cases) {
         writeBytes(kConfigFileName, c.bytes);

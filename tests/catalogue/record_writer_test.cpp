@@ -15,7 +15,9 @@ using test::readBytes;
 using test::writeBytes;
 using Lines = std::vector<std::string>;
 
-NewRecords mp3s(std::string cd, Lines lines) { return {EntryMode::Mp3, std::move(cd), "", "", std::move(lines)}; }
+NewRecords mp3s(std::string cd, Lines lines) {
+    return {EntryMode::Mp3, std::move(cd), "", "", std::move(lines)};
+}
 NewRecords album(std::string cd, std::string artist, std::string title, Lines lines) {
     return {EntryMode::Album, std::move(cd), std::move(artist), std::move(title), std::move(lines)};
 }
@@ -26,7 +28,7 @@ struct NullSink : CatalogueSink {
 };
 
 class Save : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         writeBytes(name_, kEarlier);
         list_.assign(name_);
@@ -45,11 +47,13 @@ protected:
 };
 
 TEST_F(Save, LooseEntriesByteForByte) {
-    appendRecords(list_, mp3s("7", {"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply"}));
+    appendRecords(list_,
+                  mp3s("7", {"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply"}));
     appendRecords(list_, mp3s("12", {"A", "", "B"}));
-    EXPECT_EQ(readBytes(name_), std::string(kEarlier) +
-                                    "7  Madonna - Ray of Light\r\n7  Savage Garden - Truly Madly Deeply\r\n"
-                                    "12 A\r\n12 \r\n12 B\r\n");
+    EXPECT_EQ(readBytes(name_),
+              std::string(kEarlier) +
+                  "7  Madonna - Ray of Light\r\n7  Savage Garden - Truly Madly Deeply\r\n"
+                  "12 A\r\n12 \r\n12 B\r\n");
     Catalogue cat = reload();
     ASSERT_EQ(cat.looseCount(), 6u);
     EXPECT_EQ(cat.MP3_NumCD(2), "7 ");
@@ -98,10 +102,17 @@ TEST_F(Save, EveryRefusalLeavesTheFileByteIdentical) {
         {mp3s("07", {"a"}), nullptr},
         {mp3s(" 7", {"a"}), nullptr},
         {mp3s("$A", {"a"}), nullptr},
-        {mp3s("5", {"fine", "bad\x1a"}), "A linha 2 tem um car\xE1" "cter de fim de ficheiro (Ctrl-Z), que a lista n\xE3o pode guardar"},
-        {album("5", "Art\rist", "t", {}), "O campo \"Nome do Artista\" tem uma quebra de linha, que a lista n\xE3o pode guardar numa s\xF3 linha"},
-        {album("5", "a", "ti\ntle", {}), "O campo \"Nome do \xC1lbum\" tem uma quebra de linha, que a lista n\xE3o pode guardar numa s\xF3 linha"},
-        {album("5", "a", "b", {"one", "/", "three"}), "A linha 2 \xE9 s\xF3 \"/\", que a lista leria como o fim do \xE1lbum"},
+        {mp3s("5", {"fine", "bad\x1a"}),
+         "A linha 2 tem um car\xE1"
+         "cter de fim de ficheiro (Ctrl-Z), que a lista n\xE3o pode guardar"},
+        {album("5", "Art\rist", "t", {}),
+         "O campo \"Nome do Artista\" tem uma quebra de linha, que a lista n\xE3o pode guardar "
+         "numa s\xF3 linha"},
+        {album("5", "a", "ti\ntle", {}),
+         "O campo \"Nome do \xC1lbum\" tem uma quebra de linha, que a lista n\xE3o pode guardar "
+         "numa s\xF3 linha"},
+        {album("5", "a", "b", {"one", "/", "three"}),
+         "A linha 2 \xE9 s\xF3 \"/\", que a lista leria como o fim do \xE1lbum"},
     };
     for (const auto& c : cases) {
         try {
@@ -175,10 +186,14 @@ TEST_F(Save, ALastLineWithoutItsEndIsEndedFirst) {
         {"1  A\r", "1  A\r2  New\r\n"},
         {"1  A\r\n", "1  A\r\n2  New\r\n"},
         {"", "2  New\r\n"},
-        {"1  A\x1a" "junk", "1  A\r\n2  New\r\n"},
+        {"1  A\x1a"
+         "junk",
+         "1  A\r\n2  New\r\n"},
         // The cut lands exactly where the last 128 bytes begin: the end lies before them.
-        {std::string(200, 'x') + "\r\n\x1a" + std::string(125, 'j'), std::string(200, 'x') + "\r\n2  New\r\n"},
-        {std::string(200, 'x') + "\x1a" + std::string(127, 'j'), std::string(200, 'x') + "\r\n2  New\r\n"},
+        {std::string(200, 'x') + "\r\n\x1a" + std::string(125, 'j'),
+         std::string(200, 'x') + "\r\n2  New\r\n"},
+        {std::string(200, 'x') + "\x1a" + std::string(127, 'j'),
+         std::string(200, 'x') + "\r\n2  New\r\n"},
     };
     for (const auto& c : cases) {
         writeBytes(name_, c.before);

@@ -19,7 +19,7 @@ namespace mp3::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "mp3test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
@@ -32,7 +32,7 @@ public:
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -48,13 +48,13 @@ inline std::string readBytes(const std::string& name) {
 
 // Keeps the current directory for the test and puts it back afterwards.
 class CurrentDir {
-public:
+  public:
     explicit CurrentDir(const std::string& to) : saved_(std::filesystem::current_path()) {
         std::filesystem::current_path(to);
     }
     ~CurrentDir() { std::filesystem::current_path(saved_); }
 
-private:
+  private:
     std::filesystem::path saved_;
 };
 
@@ -83,13 +83,13 @@ inline int runUnprivileged(const std::function<int()>& body) {
 }  // namespace mp3::test
 
 // The input/output error's code and message, compared in full.
-#define EXPECT_IO_ERROR(statement, expectedCode, expectedMessage)              \
-    do {                                                                       \
-        try {                                                                  \
-            statement;                                                         \
-            ADD_FAILURE() << "no error from " #statement;                      \
-        } catch (const mp3::EInOutError& e) {                                  \
-            EXPECT_EQ(e.code(), expectedCode) << #statement;                   \
-            EXPECT_STREQ(e.what(), expectedMessage) << #statement;             \
-        }                                                                      \
+#define EXPECT_IO_ERROR(statement, expectedCode, expectedMessage)  \
+    do {                                                           \
+        try {                                                      \
+            statement;                                             \
+            ADD_FAILURE() << "no error from " #statement;          \
+        } catch (const mp3::EInOutError& e) {                      \
+            EXPECT_EQ(e.code(), expectedCode) << #statement;       \
+            EXPECT_STREQ(e.what(), expectedMessage) << #statement; \
+        }                                                          \
     } while (false)

@@ -25,9 +25,10 @@ Catalogue loaded(const test::ScratchDir& dir, const std::string& bytes) {
 
 TEST(Search, CaseSensitiveSubstringOverLooseEntriesAndHeadersOnly) {
     test::ScratchDir dir;
-    Catalogue cat = loaded(dir,
-                           "7  Madonna - Ray of Light\r\n12 Savage Garden - Truly Madly Deeply\r\n"
-                           "/3  Madness - Hits\r\nMadrigal\r\n/\r\n/4  Other - Album\r\nMad World\r\n/\r\n");
+    Catalogue cat =
+        loaded(dir,
+               "7  Madonna - Ray of Light\r\n12 Savage Garden - Truly Madly Deeply\r\n"
+               "/3  Madness - Hits\r\nMadrigal\r\n/\r\n/4  Other - Album\r\nMad World\r\n/\r\n");
     SearchResults mad = search(cat, "Mad");
     EXPECT_EQ(mad.Resultado_MP3, (std::vector<std::size_t>{1, 2}));
     EXPECT_EQ(mad.Resultado_CD, (std::vector<std::size_t>{1}));
@@ -45,7 +46,9 @@ TEST(Search, CaseSensitiveSubstringOverLooseEntriesAndHeadersOnly) {
 TEST(Search, EveryMatchIsKept) {
     test::ScratchDir dir;
     std::string bytes;
-    for (int i = 0; i < 700; ++i) bytes += "1  Song " + std::to_string(i) + "\r\n/2  Song album " + std::to_string(i) + "\r\n/\r\n";
+    for (int i = 0; i < 700; ++i)
+        bytes += "1  Song " + std::to_string(i) + "\r\n/2  Song album " + std::to_string(i) +
+                 "\r\n/\r\n";
     Catalogue cat = loaded(dir, bytes);
     SearchResults all = search(cat, "Song");
     ASSERT_EQ(all.Resultado_MP3.size(), 700u);
@@ -60,16 +63,22 @@ TEST(PlayerCommand, WindowsFormAndLinuxStart) {
         PlayItem item;
         std::string commandLine, argument, workingDir;
     } cases[] = {
-        {{"C:\\Programas\\Winamp\\Winamp.exe", "D:"}, {"7 ", std::nullopt, "Madonna - Ray of Light"},
+        {{"C:\\Programas\\Winamp\\Winamp.exe", "D:"},
+         {"7 ", std::nullopt, "Madonna - Ray of Light"},
          "C:\\Programas\\Winamp\\Winamp.exe D:\\\"Madonna - Ray of Light.mp3\"",
-         "D:/Madonna - Ray of Light.mp3", "D:/"},
-        {{"/usr/bin/mpv", "E:"}, {"12", "Madonna - Ray of Light", "Frozen"},
+         "D:/Madonna - Ray of Light.mp3",
+         "D:/"},
+        {{"/usr/bin/mpv", "E:"},
+         {"12", "Madonna - Ray of Light", "Frozen"},
          "/usr/bin/mpv E:\\\"Madonna - Ray of Light\\Frozen.mp3\"",
-         "E:/Madonna - Ray of Light/Frozen.mp3", "E:/"},
+         "E:/Madonna - Ray of Light/Frozen.mp3",
+         "E:/"},
         {{"p", "E:\\"}, {"7 ", std::nullopt, "x"}, "p E:\\\\\"x.mp3\"", "E:\\/x.mp3", "E:\\/"},
         {{"p", ""}, {"7 ", std::nullopt, "x"}, "p \\\"x.mp3\"", "/x.mp3", "/"},
-        {{"/opt/My Player/play", "/media/cd rom"}, {"1 ", "", "a\\b"},
-         "/opt/My Player/play /media/cd rom\\\"\\a\\b.mp3\"", "/media/cd rom//a\\b.mp3",
+        {{"/opt/My Player/play", "/media/cd rom"},
+         {"1 ", "", "a\\b"},
+         "/opt/My Player/play /media/cd rom\\\"\\a\\b.mp3\"",
+         "/media/cd rom//a\\b.mp3",
          "/media/cd rom/"},
     };
     for (const auto& c : cases) {
@@ -88,8 +97,12 @@ TEST(PlayerCommand, PromptKeepsTheCdFieldUnchanged) {
 
 struct RecordingHost : PlayerHost {
     std::vector<std::string> events;
-    void askForCd(const std::string& prompt) override { events.push_back("ask " + prompt.substr(18, 2)); }
-    void startPlayer(const PlayerStart& start) override { events.push_back("start " + start.arguments[0]); }
+    void askForCd(const std::string& prompt) override {
+        events.push_back("ask " + prompt.substr(18, 2));
+    }
+    void startPlayer(const PlayerStart& start) override {
+        events.push_back("start " + start.arguments[0]);
+    }
 };
 
 TEST(Playback, PromptsOnlyWhenTheCdChanges) {
@@ -101,9 +114,9 @@ TEST(Playback, PromptsOnlyWhenTheCdChanges) {
     playback.play(config, {"7 ", "H", "t"}, host);
     playback.play(config, {"12", std::nullopt, "b"}, host);
     playback.play(config, {"7 ", std::nullopt, "a"}, host);
-    EXPECT_EQ(host.events, (std::vector<std::string>{"ask 7 ", "start D:/a.mp3", "start D:/H/t.mp3",
-                                                     "ask 12", "start D:/b.mp3", "ask 7 ",
-                                                     "start D:/a.mp3"}));
+    EXPECT_EQ(host.events,
+              (std::vector<std::string>{"ask 7 ", "start D:/a.mp3", "start D:/H/t.mp3", "ask 12",
+                                        "start D:/b.mp3", "ask 7 ", "start D:/a.mp3"}));
     EXPECT_EQ(playback.Ultimo_CD(), "7 ");
 }
 

@@ -92,10 +92,14 @@ TEST(TextFileAppend, CutsAtCtrlZOnlyWithinTheLast128Bytes) {
     struct Case {
         std::string before, after;
     } cases[] = {
-        {"abc\x1a" "def", "abc+"},
-        {"a\x1a" "b\x1a" "c", "a+"},
-        {std::string(200, 'a') + "\x1a" + std::string(127, 'b'),
-         std::string(200, 'a') + "+"},
+        {"abc\x1a"
+         "def",
+         "abc+"},
+        {"a\x1a"
+         "b\x1a"
+         "c",
+         "a+"},
+        {std::string(200, 'a') + "\x1a" + std::string(127, 'b'), std::string(200, 'a') + "+"},
         // The byte 26 lies 129 bytes from the end: out of reach, so it stays.
         {"\x1a" + std::string(128, 'b'), "\x1a" + std::string(128, 'b') + "+"},
         {"", "+"},
@@ -113,7 +117,9 @@ TEST(TextFileAppend, CutsAtCtrlZOnlyWithinTheLast128Bytes) {
 TEST(TextFileAppend, SizeAtOpenIsTheLengthAfterTheCut) {
     ScratchDir dir;
     const std::string name = dir.file("z.txt");
-    writeBytes(name, "0123456789\x1a" "xx");
+    writeBytes(name,
+               "0123456789\x1a"
+               "xx");
     TextFile f(name);
     f.append();
     EXPECT_EQ(f.sizeAtOpen(), 10u);
@@ -134,7 +140,9 @@ TEST(TextFileRead, CharactersTakeCrAndLfAsTheyComeAndStopAtTheEnd) {
 TEST(TextFileRead, NothingAfterCtrlZIsRead) {
     ScratchDir dir;
     const std::string name = dir.file("in.txt");
-    writeBytes(name, "ab\x1a" "cd\r\nef");
+    writeBytes(name,
+               "ab\x1a"
+               "cd\r\nef");
     TextFile f(name);
     f.reset();
     EXPECT_EQ(f.readLine(), "ab");
@@ -301,9 +309,15 @@ TEST(TextFileLock, WriterHeldTooLongIsReported) {
 
 TEST(InOutErrorMessages, EveryCodeWithAMessageOfItsOwn) {
     const std::pair<int, const char*> table[] = {
-        {2, "File not found"},        {3, "Invalid filename"},        {4, "Too many open files"},
-        {5, "File access denied"},    {100, "Read beyond end of file"}, {101, "Disk full"},
-        {106, "Invalid numeric input"}, {102, "I/O error 102"},        {32, "I/O error 32"},
+        {2, "File not found"},
+        {3, "Invalid filename"},
+        {4, "Too many open files"},
+        {5, "File access denied"},
+        {100, "Read beyond end of file"},
+        {101, "Disk full"},
+        {106, "Invalid numeric input"},
+        {102, "I/O error 102"},
+        {32, "I/O error 32"},
     };
     for (auto [code, message] : table) EXPECT_EQ(EInOutError::messageFor(code), message);
 }

@@ -236,10 +236,10 @@ class QtPlatformTest : public QObject {
         const QByteArray cd = root + "/CD \xc3\xa1";  // a folder with a space and an accent
         QVERIFY(QDir().mkpath(QFile::decodeName(cd)));
 
-        const std::vector<std::string> args{output.toStdString(),
-                                            "/CD \xc3\xa1/Fado/01 - Can\xc3\xa7\xc3\xa3o.mp3",
-                                            "$HOME; touch injected", "$(touch injected)",
-                                            "it's \"quoted\"", ""};
+        const std::vector<std::string> args{
+            output.toStdString(),    "/CD \xc3\xa1/Fado/01 - Can\xc3\xa7\xc3\xa3o.mp3",
+            "$HOME; touch injected", "$(touch injected)",
+            "it's \"quoted\"",       ""};
         tk::SpawnProcessStarter().start(player.toStdString(), args, cd.toStdString());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QFile::decodeName(output)), 10000);
 

@@ -18,9 +18,9 @@
 #include <span>
 
 #include "../toolkit/fakes.h"
-#include "window_test_support.h"
 #include "catalogue/text_file.h"
 #include "toolkit/scaling.h"
+#include "window_test_support.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -28,8 +28,8 @@
 
 namespace {
 
-using wintest::settle;
 using wintest::clickRow;
+using wintest::settle;
 
 using Role = QAccessible::Role;
 

@@ -16,17 +16,17 @@
 #include <memory>
 
 #include "../toolkit/fakes.h"
-#include "window_test_support.h"
 #include "toolkit/scaling.h"
+#include "window_test_support.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_searcher.h"
 
 namespace {
 
-using wintest::settle;
-using wintest::writeFile;
 using wintest::readFile;
 using wintest::rows;
+using wintest::settle;
+using wintest::writeFile;
 
 namespace fs = std::filesystem;
 

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "../toolkit/fakes.h"
-#include "window_test_support.h"
 #include "toolkit/scaling.h"
+#include "window_test_support.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -19,11 +19,11 @@
 
 namespace {
 
-using wintest::settle;
-using wintest::writeFile;
+using wintest::clickRow;
 using wintest::readFile;
 using wintest::rows;
-using wintest::clickRow;
+using wintest::settle;
+using wintest::writeFile;
 
 // The widget Tab moves to: the next in the focus chain that takes the focus with Tab.
 QWidget* nextFocusable(QWidget* from) {
@@ -78,7 +78,7 @@ class MainWindowTest : public QObject {
     }
     QAction* action(const char* name) const { return form_->findChild<QAction*>(name); }
 
-private slots:
+  private slots:
     void initTestCase() { tk::setLayoutDensityForTests(120); }
 
     void init() {
@@ -105,7 +105,8 @@ private slots:
         QCOMPARE(rows(form_->ListaMP3_Total),
                  QStringList({"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply",
                               QString::fromUtf8("Xutos & Pontapés - Homem do Leme")}));
-        QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Madonna - Ray of Light", "Empty - Album"}));
+        QCOMPARE(rows(form_->ListaCDS_Total),
+                 QStringList({"Madonna - Ray of Light", "Empty - Album"}));
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
         QVERIFY(errors().isEmpty());
         QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
@@ -253,14 +254,21 @@ private slots:
         QCOMPARE(form_->windowTitle(), QString("\"Quintor\" de MP3"));
         QVERIFY(!action("Abrir1")->isEnabled());
         const std::pair<const char*, const char*> captions[] = {
-            {"Novo1", "&Nova Lista"},     {"Configurao1", "&Configuração"}, {"Sair1", "&Sair"},
-            {"Pesquisar2", "&Pesquisar"}, {"ListarMP31", "&Listar MP3"},    {"NovoMP31", "Novo &MP3"},
-            {"Novolbum1", "Novo &Album"}, {"Sobre1", "&Sobre..."},
+            {"Novo1", "&Nova Lista"},
+            {"Configurao1", "&Configuração"},
+            {"Sair1", "&Sair"},
+            {"Pesquisar2", "&Pesquisar"},
+            {"ListarMP31", "&Listar MP3"},
+            {"NovoMP31", "Novo &MP3"},
+            {"Novolbum1", "Novo &Album"},
+            {"Sobre1", "&Sobre..."},
         };
-        for (auto [name, caption] : captions) QCOMPARE(action(name)->text(), QString::fromUtf8(caption));
+        for (auto [name, caption] : captions)
+            QCOMPARE(action(name)->text(), QString::fromUtf8(caption));
         QStringList menus;
         for (QAction* a : form_->menuBar()->actions()) menus << a->text();
-        QCOMPARE(menus, QStringList({"&Ficheiro", QString::fromUtf8("&Operações"), "A&lterar", "&Ajuda"}));
+        QCOMPARE(menus,
+                 QStringList({"&Ficheiro", QString::fromUtf8("&Operações"), "A&lterar", "&Ajuda"}));
         QCOMPARE(form_->Label1->text(), QString("v0.8"));
         QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
@@ -301,21 +309,25 @@ private slots:
         clickRow(form_->ListaMP3_Total, 0);
         QTest::mouseClick(form_->Image9, Qt::LeftButton);
         QCOMPARE(warnings.size(), 1u);
-        QCOMPARE(warnings.back().text, QString::fromUtf8("Introduza o CD Nº 7  na unidade e carregue em OK"));
+        QCOMPARE(warnings.back().text,
+                 QString::fromUtf8("Introduza o CD Nº 7  na unidade e carregue em OK"));
         QCOMPARE(starts.size(), 1u);
         QCOMPARE(starts.back().program, std::string("/usr/bin/player"));
-        QCOMPARE(starts.back().args, std::vector<std::string>{"/media/cd/Madonna - Ray of Light.mp3"});
+        QCOMPARE(starts.back().args,
+                 std::vector<std::string>{"/media/cd/Madonna - Ray of Light.mp3"});
         QCOMPARE(starts.back().workingDir, std::string("/media/cd/"));
         // An album track on the same CD: no prompt; the texts come from the lists.
         clickRow(form_->ListaCDS_Total, 0);
         clickRow(form_->Lista_ConteudoCDs, 1);
         QTest::mouseClick(form_->Image10, Qt::LeftButton);
         QCOMPARE(warnings.size(), 1u);
-        QCOMPARE(starts.back().args, std::vector<std::string>{"/media/cd/Madonna - Ray of Light/Frozen.mp3"});
+        QCOMPARE(starts.back().args,
+                 std::vector<std::string>{"/media/cd/Madonna - Ray of Light/Frozen.mp3"});
         clickRow(form_->ListaMP3_Total, 2);
         form_->Image9Click();
         QCOMPARE(warnings.size(), 2u);
-        QCOMPARE(starts.back().args, std::vector<std::string>{"/media/cd/Xutos & Pontapés - Homem do Leme.mp3"});
+        QCOMPARE(starts.back().args,
+                 std::vector<std::string>{"/media/cd/Xutos & Pontapés - Homem do Leme.mp3"});
         QCOMPARE(form_->Playback.Ultimo_CD(), std::string("3 "));
     }
 
@@ -324,7 +336,8 @@ private slots:
         QTest::mouseClick(form_->Image9, Qt::LeftButton);
         clickRow(form_->ListaCDS_Total, 0);
         QTest::mouseClick(form_->Image10, Qt::LeftButton);
-        QCOMPARE(errors(), QStringList({"List index out of bounds (-1)", "List index out of bounds (-1)"}));
+        QCOMPARE(errors(),
+                 QStringList({"List index out of bounds (-1)", "List index out of bounds (-1)"}));
         QVERIFY(fake_->processStarter.starts.empty());
         QVERIFY(fake_->messageDialog.warnings.empty());
         QCOMPARE(form_->Playback.Ultimo_CD(), std::string());
@@ -357,7 +370,9 @@ private slots:
 
         form_->Artista_Search->setText("MAD");
         form_->Image15Click();
-        QCOMPARE(form_->Artista_Found->count() + form_->CDs_Found->count() + form_->Musicas_CD->count(), 0);
+        QCOMPARE(
+            form_->Artista_Found->count() + form_->CDs_Found->count() + form_->Musicas_CD->count(),
+            0);
         form_->Artista_Search->setText("Frozen");
         form_->Image15Click();
         QCOMPARE(form_->CDs_Found->count(), 0);

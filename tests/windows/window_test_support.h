@@ -46,7 +46,7 @@ inline void clickRow(tk::ListBox* list, int row) {
 // A fresh folder with a list file and a "config.ini", made the current directory (where the
 // program looks for "config.ini") for as long as it lives.
 class ListFolder {
-public:
+  public:
     explicit ListFolder(const std::string& list) : saved_(QDir::currentPath()) {
         QDir::setCurrent(dir_.path());
         writeFile(filePath("config.ini"), "/usr/bin/player\r\n/media/cd\r\n");
@@ -59,7 +59,7 @@ public:
     QString path() const { return dir_.path(); }
     QString filePath(const QString& leaf) const { return dir_.filePath(leaf); }
 
-private:
+  private:
     QString saved_;
     QTemporaryDir dir_;
 };

@@ -1,92 +1,93 @@
-// Checks the generated pictures: sizes, baseline JPEG, words inside their boxes, rules, rims and reproducibility.
-#include "jpeg_file.h"
-
+// Checks the generated pictures: sizes, baseline JPEG, words inside their boxes, rules, rims and
+// reproducibility.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <algorithm>
+
+#include "jpeg_file.h"
 
 namespace {
 
-bool isDark(QRgb p) { return std::max({qRed(p), qGreen(p), qBlue(p)}) <= 60; }
-bool isRed(QRgb p) { return qRed(p) >= 140 && qGreen(p) <= 90 && qBlue(p) <= 90; }
-bool isWhite(QRgb p) { return std::min({qRed(p), qGreen(p), qBlue(p)}) >= 225; }
-bool isGold(QRgb p) { return qRed(p) >= 150 && qGreen(p) >= 100 && qBlue(p) <= 150 && qRed(p) - qBlue(p) >= 60; }
-bool isYellow(QRgb p) { return qRed(p) >= 200 && qGreen(p) >= 170 && qBlue(p) <= 120; }
+bool isDark(QRgb p) {
+    return std::max({qRed(p), qGreen(p), qBlue(p)}) <= 60;
+}
+bool isRed(QRgb p) {
+    return qRed(p) >= 140 && qGreen(p) <= 90 && qBlue(p) <= 90;
+}
+bool isWhite(QRgb p) {
+    return std::min({qRed(p), qGreen(p), qBlue(p)}) >= 225;
+}
+bool isGold(QRgb p) {
+    return qRed(p) >= 150 && qGreen(p) >= 100 && qBlue(p) <= 150 && qRed(p) - qBlue(p) >= 60;
+}
+bool isYellow(QRgb p) {
+    return qRed(p) >= 200 && qGreen(p) >= 170 && qBlue(p) <= 120;
+}
 
 // The bounding box of the pixels that pass `test`.
 template <typename Test>
-QRect extentOf(const QImage &image, Test test)
-{
+QRect extentOf(const QImage& image, Test test) {
     QRect extent;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (test(image.pixel(x, y)))
-                extent |= QRect(x, y, 1, 1);
+            if (test(image.pixel(x, y))) extent |= QRect(x, y, 1, 1);
     return extent;
 }
 
-} // namespace
+}  // namespace
 
 class CheckArtwork : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir m_first;
     QTemporaryDir m_second;
 
-    QImage loadJpeg(const QString &name)
-    {
+    QImage loadJpeg(const QString& name) {
         QFile file(m_first.filePath(QStringLiteral("artwork/") + name));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
+        if (!file.open(QIODevice::ReadOnly)) return {};
         const QByteArray data = file.readAll();
         bool baseline = false;
         QString error;
         const QImage image = artwork::decodeJpeg(data, &baseline, &error);
-        if (image.isNull() || !baseline || !data.contains("\xFF\xC0"))
-            return {};
+        if (image.isNull() || !baseline || !data.contains("\xFF\xC0")) return {};
         return image;
     }
 
-    static bool runGenerator(const QString &into)
-    {
+    static bool runGenerator(const QString& into) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(GENERATOR_PATH), {into});
-        return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
     }
 
-    static QStringList filesUnder(const QString &root)
-    {
+    static QStringList filesUnder(const QString& root) {
         QStringList files;
         QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << QDir(root).relativeFilePath(it.next());
+        while (it.hasNext()) files << QDir(root).relativeFilePath(it.next());
         files.sort();
         return files;
     }
 
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         QVERIFY(m_first.isValid() && m_second.isValid());
         QVERIFY2(runGenerator(m_first.path()), "the generator failed");
         QVERIFY2(runGenerator(m_second.path()), "the generator failed on its second run");
     }
 
-    void everyPictureHasItsSizeAndFormat_data()
-    {
+    void everyPictureHasItsSizeAndFormat_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<bool>("natural"); // natural pictures may be smaller than `size`
-        auto row = [](const char *name, QSize size, bool natural = false) {
+        QTest::addColumn<bool>("natural");  // natural pictures may be smaller than `size`
+        auto row = [](const char* name, QSize size, bool natural = false) {
             QTest::newRow(name) << QString::fromLatin1(name) << size << natural;
         };
         row("frame.jpg", {250, 150});
@@ -111,8 +112,7 @@ private slots:
         row("decoration.jpg", {329, 545});
     }
 
-    void everyPictureHasItsSizeAndFormat()
-    {
+    void everyPictureHasItsSizeAndFormat() {
         QFETCH(QString, name);
         QFETCH(QSize, size);
         QFETCH(bool, natural);
@@ -126,24 +126,28 @@ private slots:
         }
     }
 
-    void captionWordsStayInsideTheirBox_data()
-    {
+    void captionWordsStayInsideTheirBox_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("wordBox");
-        QTest::addColumn<int>("minWidth"); // the words must span at least this many columns
-        QTest::newRow("presente no cd") << "caption_presente_no_cd.jpg" << QRect(0, 0, 169, 25) << 110;
-        QTest::newRow("texto a procurar") << "caption_texto_a_procurar.jpg" << QRect(0, 0, 177, 33) << 100;
-        QTest::newRow("mp3 encontrados") << "caption_mp3_encontrados.jpg" << QRect(0, 0, 185, 33) << 100;
-        QTest::newRow("cds encontrados") << "caption_cds_encontrados.jpg" << QRect(0, 0, 153, 33) << 100;
+        QTest::addColumn<int>("minWidth");  // the words must span at least this many columns
+        QTest::newRow("presente no cd")
+            << "caption_presente_no_cd.jpg" << QRect(0, 0, 169, 25) << 110;
+        QTest::newRow("texto a procurar")
+            << "caption_texto_a_procurar.jpg" << QRect(0, 0, 177, 33) << 100;
+        QTest::newRow("mp3 encontrados")
+            << "caption_mp3_encontrados.jpg" << QRect(0, 0, 185, 33) << 100;
+        QTest::newRow("cds encontrados")
+            << "caption_cds_encontrados.jpg" << QRect(0, 0, 153, 33) << 100;
         QTest::newRow("musicas do cd") << "caption_musicas_do_cd.jpg" << QRect(0, 0, 123, 25) << 90;
-        QTest::newRow("nome do artista") << "caption_nome_do_artista.jpg" << QRect(0, 0, 137, 25) << 90;
+        QTest::newRow("nome do artista")
+            << "caption_nome_do_artista.jpg" << QRect(0, 0, 137, 25) << 90;
         QTest::newRow("nome do album") << "caption_nome_do_album.jpg" << QRect(0, 0, 141, 25) << 90;
         QTest::newRow("cd no") << "caption_cd_no.jpg" << QRect(0, 0, 97, 25) << 35;
-        QTest::newRow("introduza os mp3") << "caption_introduza_os_mp3.jpg" << QRect(0, 0, 265, 23) << 200;
+        QTest::newRow("introduza os mp3")
+            << "caption_introduza_os_mp3.jpg" << QRect(0, 0, 265, 23) << 200;
     }
 
-    void captionWordsStayInsideTheirBox()
-    {
+    void captionWordsStayInsideTheirBox() {
         QFETCH(QString, name);
         QFETCH(QRect, wordBox);
         QFETCH(int, minWidth);
@@ -152,7 +156,8 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 if (!wordBox.contains(x, y) && !isDark(image.pixel(x, y)))
-                    QFAIL(qPrintable(QStringLiteral("lit pixel at %1,%2 outside the word box").arg(x).arg(y)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("lit pixel at %1,%2 outside the word box").arg(x).arg(y)));
         const QRect words = extentOf(image, isRed);
         QVERIFY2(words.width() >= minWidth, "the words are missing or too small");
         QVERIFY2(words.height() >= 12, "the words are too short to read");
@@ -161,14 +166,12 @@ private slots:
         for (int y = words.top(); y <= words.bottom(); ++y)
             for (int x = words.left(); x <= words.right(); ++x) {
                 const QRgb p = image.pixel(x, y);
-                if (qRed(p) >= 200 && qGreen(p) <= 50 && qBlue(p) <= 50)
-                    ++strong;
+                if (qRed(p) >= 200 && qGreen(p) <= 50 && qBlue(p) <= 50) ++strong;
             }
         QVERIFY2(strong >= 100, "too few solid red pixels: the letters are faint or not red");
     }
 
-    void ordinalSignIsRaised()
-    {
+    void ordinalSignIsRaised() {
         // In "CD nº" the sign's circle sits at capital height, above the top of the lower-case n.
         const QImage image = loadJpeg(QStringLiteral("caption_cd_no.jpg"));
         QVERIFY(!image.isNull());
@@ -176,26 +179,28 @@ private slots:
         const QRect sign = extentOf(image.copy(words.right() - 7, 0, 8, image.height()), isRed);
         QVERIFY(!sign.isEmpty());
         QVERIFY2(sign.top() <= words.top() + 1, "the ordinal sign is not raised to capital height");
-        QVERIFY2(sign.bottom() < words.bottom() - 2, "the ordinal sign reaches down to the baseline");
+        QVERIFY2(sign.bottom() < words.bottom() - 2,
+                 "the ordinal sign reaches down to the baseline");
     }
 
-    void titlesAreLargeGlossyRedWords_data()
-    {
+    void titlesAreLargeGlossyRedWords_data() {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"title_mp3.jpg", "title_cds_completos.jpg", "title_conteudo_do_cd.jpg",
-                                 "title_pesquisa_de_mp3.jpg", "title_novo_mp3.jpg", "title_novo_album.jpg"})
+        for (const char* name :
+             {"title_mp3.jpg", "title_cds_completos.jpg", "title_conteudo_do_cd.jpg",
+              "title_pesquisa_de_mp3.jpg", "title_novo_mp3.jpg", "title_novo_album.jpg"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
-    void titlesAreLargeGlossyRedWords()
-    {
+    void titlesAreLargeGlossyRedWords() {
         QFETCH(QString, name);
         const QImage image = loadJpeg(name);
         QVERIFY(!image.isNull());
-        const QRect words = extentOf(image, [](QRgb p) { return qRed(p) >= 70 && qRed(p) - qGreen(p) >= 40; });
+        const QRect words =
+            extentOf(image, [](QRgb p) { return qRed(p) >= 70 && qRed(p) - qGreen(p) >= 40; });
         QVERIFY2(words.width() >= image.width() * 3 / 4, "the words do not fill the width");
         QVERIFY2(words.height() >= image.height() / 2, "the words do not fill the height");
-        for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1)})
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1)})
             QVERIFY2(isDark(image.pixel(corner)), "the background is not black");
         // Bright at the top of the letters, dark at the bottom.
         auto meanRed = [&](int top, int bottom) {
@@ -210,20 +215,19 @@ private slots:
             return count == 0 ? 0.0 : static_cast<double>(sum) / static_cast<double>(count);
         };
         const int third = words.height() / 3;
-        QVERIFY2(meanRed(words.top(), words.top() + third) > meanRed(words.bottom() - third, words.bottom()) + 40,
+        QVERIFY2(meanRed(words.top(), words.top() + third) >
+                     meanRed(words.bottom() - third, words.bottom()) + 40,
                  "the letters do not shade from bright to dark");
     }
 
-    void buttonsHaveGoldRulesAndWords_data()
-    {
+    void buttonsHaveGoldRulesAndWords_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("emblem");
         QTest::newRow("play") << "button_play.jpg" << true;
         QTest::newRow("procurar") << "button_procurar.jpg" << false;
     }
 
-    void buttonsHaveGoldRulesAndWords()
-    {
+    void buttonsHaveGoldRulesAndWords() {
         QFETCH(QString, name);
         QFETCH(bool, emblem);
         const QImage image = loadJpeg(name);
@@ -232,10 +236,8 @@ private slots:
             QList<int> rows;
             for (int y = from; y < to; ++y) {
                 int gold = 0;
-                for (int x = 0; x < image.width(); ++x)
-                    gold += isGold(image.pixel(x, y)) ? 1 : 0;
-                if (gold == image.width())
-                    rows << y;
+                for (int x = 0; x < image.width(); ++x) gold += isGold(image.pixel(x, y)) ? 1 : 0;
+                if (gold == image.width()) rows << y;
             }
             return rows;
         };
@@ -252,9 +254,11 @@ private slots:
             const QRect bolt = extentOf(image.copy(0, 0, image.height(), image.height()), isYellow);
             QVERIFY2(bolt.height() >= image.height() / 2, "the lightning bolt is missing");
             // Clear space between the emblem (everything lit in the leftmost square) and the words.
-            const QRect mark = extentOf(image.copy(0, face.top(), image.height(), face.height()), [](QRgb p) { return !isDark(p); });
+            const QRect mark = extentOf(image.copy(0, face.top(), image.height(), face.height()),
+                                        [](QRgb p) { return !isDark(p); });
             const QRect gap(mark.right() + 2, face.top(), 2, face.height());
-            QVERIFY2(extentOf(image.copy(gap), [](QRgb p) { return !isDark(p); }).isEmpty(), "the words run into the emblem");
+            QVERIFY2(extentOf(image.copy(gap), [](QRgb p) { return !isDark(p); }).isEmpty(),
+                     "the words run into the emblem");
             face.setLeft(gap.right() + 1);
         }
         const QRect words = extentOf(image.copy(face), isGold);
@@ -262,8 +266,7 @@ private slots:
         QVERIFY2(words.height() >= face.height() / 3, "the gold words are too small");
     }
 
-    void framesAreWhiteFieldsWithThinDarkRims_data()
-    {
+    void framesAreWhiteFieldsWithThinDarkRims_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("shown");
         QTest::newRow("frame 250x150") << "frame.jpg" << QSize(250, 150);
@@ -274,8 +277,7 @@ private slots:
         QTest::newRow("help frame") << "frame_help.jpg" << QSize(360, 460);
     }
 
-    void framesAreWhiteFieldsWithThinDarkRims()
-    {
+    void framesAreWhiteFieldsWithThinDarkRims() {
         QFETCH(QString, name);
         QFETCH(QSize, shown);
         const QImage natural = loadJpeg(name);
@@ -283,39 +285,42 @@ private slots:
         const QImage image = natural.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const int w = image.width();
         const int h = image.height();
-        for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             QVERIFY2(isDark(image.pixel(corner)), "a corner is not black");
-        for (const QPoint edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+        for (const QPoint edge :
+             {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
             QVERIFY2(qGray(image.pixel(edge)) <= 110, "the border does not darken towards black");
         // Lists sit 16 px inside the frame: everything from there inwards must be white.
         const int margin = 16;
         for (int y = std::min(margin, h / 2); y < h - std::min(margin, h / 2); ++y)
             for (int x = margin; x < w - margin; ++x)
                 if (!isWhite(image.pixel(x, y)))
-                    QFAIL(qPrintable(QStringLiteral("grey at %1,%2 inside the white field").arg(x).arg(y)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("grey at %1,%2 inside the white field").arg(x).arg(y)));
     }
 
-    void decorationHasLineAndBrackets()
-    {
+    void decorationHasLineAndBrackets() {
         const QImage image = loadJpeg(QStringLiteral("decoration.jpg"));
         QVERIFY(!image.isNull());
-        // The vertical line: a few columns wide around x = 160, from near the top to near the bottom.
+        // The vertical line: a few columns wide around x = 160, from near the top to near the
+        // bottom.
         for (int y = 40; y <= 525; ++y) {
-            if (std::abs(y - 136) <= 2 || std::abs(y - 193) <= 2 || std::abs(y - 467) <= 2 || std::abs(y - 524) <= 2)
-                continue; // the arms join the line here
+            if (std::abs(y - 136) <= 2 || std::abs(y - 193) <= 2 || std::abs(y - 467) <= 2 ||
+                std::abs(y - 524) <= 2)
+                continue;  // the arms join the line here
             int red = 0;
-            for (int x = 155; x <= 165; ++x)
-                red += isRed(image.pixel(x, y)) ? 1 : 0;
+            for (int x = 155; x <= 165; ++x) red += isRed(image.pixel(x, y)) ? 1 : 0;
             if (red < 2 || red > 4)
-                QFAIL(qPrintable(QStringLiteral("the vertical line is broken or too thick at row %1").arg(y)));
+                QFAIL(qPrintable(
+                    QStringLiteral("the vertical line is broken or too thick at row %1").arg(y)));
         }
         // The brackets' arms, level with the tops and bottoms of the two buttons.
         for (const int y : {136, 193, 467, 524}) {
             bool found = false;
             for (int dy = -1; dy <= 1 && !found; ++dy) {
                 bool whole = true;
-                for (int x = 127; x <= 155; ++x)
-                    whole = whole && isRed(image.pixel(x, y + dy));
+                for (int x = 127; x <= 155; ++x) whole = whole && isRed(image.pixel(x, y + dy));
                 found = whole;
             }
             QVERIFY2(found, qPrintable(QStringLiteral("no bracket arm at row %1").arg(y)));
@@ -324,26 +329,25 @@ private slots:
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const bool nearLine = x >= 154 && x <= 166;
-                const bool nearArm = x >= 120 && x < 166
-                                     && (std::abs(y - 136) <= 3 || std::abs(y - 193) <= 3 || std::abs(y - 467) <= 3
-                                         || std::abs(y - 524) <= 3);
+                const bool nearArm = x >= 120 && x < 166 &&
+                                     (std::abs(y - 136) <= 3 || std::abs(y - 193) <= 3 ||
+                                      std::abs(y - 467) <= 3 || std::abs(y - 524) <= 3);
                 if (!nearLine && !nearArm && !isDark(image.pixel(x, y)))
                     QFAIL(qPrintable(QStringLiteral("stray light at %1,%2").arg(x).arg(y)));
             }
         }
     }
 
-    void iconsAreTransparentEmblems_data()
-    {
+    void iconsAreTransparentEmblems_data() {
         QTest::addColumn<int>("size");
         for (const int size : {16, 32, 48, 64, 128, 256})
             QTest::newRow(qPrintable(QString::number(size))) << size;
     }
 
-    void iconsAreTransparentEmblems()
-    {
+    void iconsAreTransparentEmblems() {
         QFETCH(int, size);
-        const QImage image(m_first.filePath(QStringLiteral("icon/mp3_search_%1.png").arg(size)), "PNG");
+        const QImage image(m_first.filePath(QStringLiteral("icon/mp3_search_%1.png").arg(size)),
+                           "PNG");
         QVERIFY(!image.isNull());
         QCOMPARE(image.size(), QSize(size, size));
         QVERIFY(image.hasAlphaChannel());
@@ -353,33 +357,36 @@ private slots:
         const QRect bolt = extentOf(image, [](QRgb p) { return qAlpha(p) == 255 && isYellow(p); });
         QVERIFY2(bolt.height() >= size / 2, "the yellow bolt is missing");
         const QRect grey = extentOf(image, [](QRgb p) {
-            return qAlpha(p) == 255 && std::abs(qRed(p) - qBlue(p)) <= 12 && qRed(p) >= 80 && qRed(p) <= 240;
+            return qAlpha(p) == 255 && std::abs(qRed(p) - qBlue(p)) <= 12 && qRed(p) >= 80 &&
+                   qRed(p) <= 240;
         });
         QVERIFY2(grey.width() >= size / 2, "the grey diamond is missing");
     }
 
-    void generatorIsReproducible()
-    {
+    void generatorIsReproducible() {
         const QStringList first = filesUnder(m_first.path());
         QCOMPARE(first, filesUnder(m_second.path()));
         QCOMPARE(first.size(), 26);
-        for (const QString &name : first) {
+        for (const QString& name : first) {
             QFile a(m_first.filePath(name));
             QFile b(m_second.filePath(name));
             QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            QVERIFY2(a.readAll() == b.readAll(), qPrintable(name + QStringLiteral(" differs between runs")));
+            QVERIFY2(a.readAll() == b.readAll(),
+                     qPrintable(name + QStringLiteral(" differs between runs")));
         }
     }
 
-    void committedPicturesAreUpToDate()
-    {
-        // The committed copies must be what the generator draws now; otherwise rerun build-and-run.sh.
-        for (const QString &name : filesUnder(m_first.path())) {
+    void committedPicturesAreUpToDate() {
+        // The committed copies must be what the generator draws now; otherwise rerun
+        // build-and-run.sh.
+        for (const QString& name : filesUnder(m_first.path())) {
             QFile made(m_first.filePath(name));
             QFile committed(QStringLiteral(COMMITTED_RESOURCES "/") + name);
-            QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(name + QStringLiteral(" is not committed")));
+            QVERIFY2(committed.open(QIODevice::ReadOnly),
+                     qPrintable(name + QStringLiteral(" is not committed")));
             QVERIFY(made.open(QIODevice::ReadOnly));
-            QVERIFY2(made.readAll() == committed.readAll(), qPrintable(name + QStringLiteral(" is stale")));
+            QVERIFY2(made.readAll() == committed.readAll(),
+                     qPrintable(name + QStringLiteral(" is stale")));
         }
     }
 };

@@ -1,7 +1,5 @@
-// Draws every picture of the program's black, glossy look and writes them under a resources directory.
-#include "jpeg_file.h"
-#include "painting.h"
-
+// Draws every picture of the program's black, glossy look and writes them under a resources
+// directory.
 #include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
@@ -10,10 +8,12 @@
 #include <QPainterPathStroker>
 #include <QSaveFile>
 #include <QTextStream>
-
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+
+#include "jpeg_file.h"
+#include "painting.h"
 
 namespace {
 
@@ -22,8 +22,10 @@ using artwork::FontFile;
 constexpr int kJpegQuality = 92;
 
 struct Fonts {
-    FontFile title{QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf")};
-    FontFile caption{QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf")};
+    FontFile title{
+        QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf")};
+    FontFile caption{
+        QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf")};
     FontFile button{QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf")};
 };
 
@@ -31,25 +33,25 @@ struct Fonts {
 // Frame: a white field whose rim darkens through grey into the black around it.
 
 // Grey level across the rim, from the outer border (0) to where the white field starts (1).
-int rimGrey(qreal t)
-{
+int rimGrey(qreal t) {
     struct Stop {
         qreal at;
         qreal grey;
     };
-    static const Stop stops[] = {{0.00, 0}, {0.18, 40}, {0.45, 92}, {0.70, 150}, {0.88, 215}, {1.00, 255}};
+    static const Stop stops[] = {{0.00, 0},   {0.18, 40},  {0.45, 92},
+                                 {0.70, 150}, {0.88, 215}, {1.00, 255}};
     for (std::size_t i = 1; i < std::size(stops); ++i) {
         if (t <= stops[i].at) {
             const qreal f = (t - stops[i - 1].at) / (stops[i].at - stops[i - 1].at);
             const qreal eased = f * f * (3 - 2 * f);
-            return static_cast<int>(std::lround(stops[i - 1].grey + eased * (stops[i].grey - stops[i - 1].grey)));
+            return static_cast<int>(
+                std::lround(stops[i - 1].grey + eased * (stops[i].grey - stops[i - 1].grey)));
         }
     }
     return 255;
 }
 
-QImage paintFrame(int width, int height)
-{
+QImage paintFrame(int width, int height) {
     QImage image = artwork::blackCanvas(width, height);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -73,17 +75,18 @@ QImage paintFrame(int width, int height)
 // ---------------------------------------------------------------------------------------------
 // Titles: glossy red words with a dark rim and shadow.
 
-QImage paintTitle(const Fonts &fonts, const QString &text, QSize natural, QSize shown)
-{
+QImage paintTitle(const Fonts& fonts, const QString& text, QSize natural, QSize shown) {
     QImage image = artwork::blackCanvas(natural.width(), natural.height());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     // Draw in the proportions the picture is shown at, so stretching undoes the squeeze.
-    painter.scale(static_cast<qreal>(natural.width()) / shown.width(), static_cast<qreal>(natural.height()) / shown.height());
+    painter.scale(static_cast<qreal>(natural.width()) / shown.width(),
+                  static_cast<qreal>(natural.height()) / shown.height());
 
     const qreal marginX = std::max(3.0, shown.width() * 0.035);
     const qreal marginY = std::max(3.0, shown.height() * 0.09);
-    const QRectF box(marginX, marginY, shown.width() - 2 * marginX - 1, shown.height() - 2 * marginY - 1);
+    const QRectF box(marginX, marginY, shown.width() - 2 * marginX - 1,
+                     shown.height() - 2 * marginY - 1);
     const QPainterPath word = artwork::fitInto(fonts.title.outline(text, 100), box, 0.85);
     const QRectF bounds = word.boundingRect();
 
@@ -129,13 +132,13 @@ constexpr qreal kCaptionLeft = 2.0;
 const QColor kCaptionRed(0xE0, 0x10, 0x10);
 
 // The ordinal sign as a raised small circle over a short bar, placed with its left edge at `left`.
-QPainterPath ordinalSign(qreal left, qreal size)
-{
+QPainterPath ordinalSign(qreal left, qreal size) {
     const qreal diameter = size * 0.36;
     const qreal stroke = size * 0.095;
-    const qreal top = kCaptionBaseline - size * 0.72; // level with the capitals
+    const qreal top = kCaptionBaseline - size * 0.72;  // level with the capitals
     QPainterPath circle;
-    circle.addEllipse(QRectF(left + stroke / 2, top + stroke / 2, diameter - stroke, diameter - stroke));
+    circle.addEllipse(
+        QRectF(left + stroke / 2, top + stroke / 2, diameter - stroke, diameter - stroke));
     QPainterPathStroker stroker;
     stroker.setWidth(stroke);
     QPainterPath sign = stroker.createStroke(circle);
@@ -145,12 +148,12 @@ QPainterPath ordinalSign(qreal left, qreal size)
 
 struct Caption {
     QString text;
-    bool ordinal = false; // append the ordinal sign after the text
+    bool ordinal = false;  // append the ordinal sign after the text
 };
 
-QPainterPath captionPath(const Fonts &fonts, const Caption &caption)
-{
-    QPainterPath path = fonts.caption.outline(caption.text, kCaptionSize).translated(kCaptionLeft, kCaptionBaseline);
+QPainterPath captionPath(const Fonts& fonts, const Caption& caption) {
+    QPainterPath path = fonts.caption.outline(caption.text, kCaptionSize)
+                            .translated(kCaptionLeft, kCaptionBaseline);
     if (caption.ordinal)
         path.addPath(ordinalSign(path.boundingRect().right() + kCaptionSize * 0.06, kCaptionSize));
     return path;
@@ -158,23 +161,25 @@ QPainterPath captionPath(const Fonts &fonts, const Caption &caption)
 
 // Paints a caption; `wordBox` is where the words are allowed, and a caption that spills out of it
 // is an error, because the program shows only that much of the picture.
-QImage paintCaption(const Fonts &fonts, const Caption &caption, QSize size, const QRect &wordBox)
-{
+QImage paintCaption(const Fonts& fonts, const Caption& caption, QSize size, const QRect& wordBox) {
     QPainterPath path = captionPath(fonts, caption);
     QRectF bounds = path.boundingRect();
-    const qreal limit = wordBox.x() + wordBox.width() - 1.0; // one clear column for the antialiased edge
+    const qreal limit =
+        wordBox.x() + wordBox.width() - 1.0;  // one clear column for the antialiased edge
     if (bounds.right() > limit) {
         // Narrow the words just enough to fit, within reason.
         const qreal squeeze = (limit - kCaptionLeft) / (bounds.right() - kCaptionLeft);
         if (squeeze < 0.88)
-            throw std::runtime_error("caption \"" + caption.text.toStdString() + "\" is far too wide for its box");
+            throw std::runtime_error("caption \"" + caption.text.toStdString() +
+                                     "\" is far too wide for its box");
         QTransform narrow;
         narrow.translate(kCaptionLeft, 0).scale(squeeze, 1).translate(-kCaptionLeft, 0);
         path = narrow.map(path);
         bounds = path.boundingRect();
     }
     if (!QRectF(wordBox).adjusted(0, 0, 1, 1).contains(bounds))
-        throw std::runtime_error("caption \"" + caption.text.toStdString() + "\" spills out of its box");
+        throw std::runtime_error("caption \"" + caption.text.toStdString() +
+                                 "\" spills out of its box");
 
     QImage image = artwork::blackCanvas(size.width(), size.height());
     QPainter painter(&image);
@@ -186,8 +191,7 @@ QImage paintCaption(const Fonts &fonts, const Caption &caption, QSize size, cons
 }
 
 // A caption shown at its natural size: as wide as its words, never beyond `limit`.
-QImage paintNaturalCaption(const Fonts &fonts, const Caption &caption, QSize limit)
-{
+QImage paintNaturalCaption(const Fonts& fonts, const Caption& caption, QSize limit) {
     const QRectF bounds = captionPath(fonts, caption).boundingRect();
     const int width = std::min(limit.width(), static_cast<int>(std::ceil(bounds.right())) + 3);
     const int height = std::min(limit.height(), 30);
@@ -197,15 +201,13 @@ QImage paintNaturalCaption(const Fonts &fonts, const Caption &caption, QSize lim
 // ---------------------------------------------------------------------------------------------
 // Buttons: gold words on a black face between two gold rules.
 
-void paintGoldRule(QPainter &painter, int y, int width)
-{
+void paintGoldRule(QPainter& painter, int y, int width) {
     // Whole pixel rows without antialiasing, so the rule stays sharp.
     painter.fillRect(QRect(0, y, width, 1), QColor(0xF8, 0xE0, 0x8A));
     painter.fillRect(QRect(0, y + 1, width, 1), QColor(0xB8, 0x86, 0x0B));
 }
 
-QImage paintButton(const Fonts &fonts, const QString &text, QSize size, bool emblem)
-{
+QImage paintButton(const Fonts& fonts, const QString& text, QSize size, bool emblem) {
     QImage image = artwork::blackCanvas(size.width(), size.height());
     QPainter painter(&image);
     const int ruleGap = size.height() >= 48 ? 3 : 2;
@@ -222,8 +224,10 @@ QImage paintButton(const Fonts &fonts, const QString &text, QSize size, bool emb
         artwork::paintEmblem(painter, mark);
         textArea.setLeft(mark.right() + 4);
     }
-    // Capitals about half the height between the rules, narrowed (then shrunk) if the face is too narrow.
-    const QRectF room = textArea.adjusted(4, (size.height() - capHeight) / 2, -4, -(size.height() - capHeight) / 2);
+    // Capitals about half the height between the rules, narrowed (then shrunk) if the face is too
+    // narrow.
+    const QRectF room =
+        textArea.adjusted(4, (size.height() - capHeight) / 2, -4, -(size.height() - capHeight) / 2);
     const QPainterPath word = artwork::fitInto(fonts.button.outline(text, 100), room, 0.84);
     const QRectF bounds = word.boundingRect();
 
@@ -240,8 +244,7 @@ QImage paintButton(const Fonts &fonts, const QString &text, QSize size, bool emb
 // ---------------------------------------------------------------------------------------------
 // Decoration: a red vertical line with two brackets level with the buttons beside it.
 
-QImage paintDecoration()
-{
+QImage paintDecoration() {
     constexpr int width = 329;
     constexpr int height = 545;
     constexpr int lineLeft = 159;
@@ -264,7 +267,7 @@ QImage paintDecoration()
     painter.fillRect(QRect(lineLeft, lineTop, lineWidth, lineBottom - lineTop), fade);
 
     // Each bracket's arms reach left to the buttons' right edge at their top and bottom rows.
-    for (const auto &[top, bottom] : {std::pair{136, 193}, std::pair{467, 524}}) {
+    for (const auto& [top, bottom] : {std::pair{136, 193}, std::pair{467, 524}}) {
         painter.fillRect(QRect(bracketLeft, top, lineLeft - bracketLeft, 2), red);
         painter.fillRect(QRect(bracketLeft, bottom - 1, lineLeft - bracketLeft, 2), red);
     }
@@ -273,8 +276,7 @@ QImage paintDecoration()
 
 // ---------------------------------------------------------------------------------------------
 
-QImage paintIcon(int size)
-{
+QImage paintIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -282,24 +284,23 @@ QImage paintIcon(int size)
     return image;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
+void writeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " +
+                                 file.errorString().toStdString());
 }
 
-void writeJpeg(const QString &path, const QImage &image)
-{
+void writeJpeg(const QString& path, const QImage& image) {
     QString error;
     const QByteArray bytes = artwork::encodeJpeg(image, kJpegQuality, &error);
     if (bytes.isEmpty())
-        throw std::runtime_error("cannot encode " + path.toStdString() + ": " + error.toStdString());
+        throw std::runtime_error("cannot encode " + path.toStdString() + ": " +
+                                 error.toStdString());
     writeFile(path, bytes);
 }
 
-void writePng(const QString &path, const QImage &image)
-{
+void writePng(const QString& path, const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -308,14 +309,14 @@ void writePng(const QString &path, const QImage &image)
     writeFile(path, bytes);
 }
 
-void generate(const QDir &root)
-{
+void generate(const QDir& root) {
     const Fonts fonts;
     if (!root.mkpath(QStringLiteral("artwork")) || !root.mkpath(QStringLiteral("icon")))
-        throw std::runtime_error("cannot create directories under " + root.absolutePath().toStdString());
+        throw std::runtime_error("cannot create directories under " +
+                                 root.absolutePath().toStdString());
     const QString art = root.filePath(QStringLiteral("artwork/"));
     QTextStream out(stdout);
-    auto jpeg = [&](const char *name, const QImage &image) {
+    auto jpeg = [&](const char* name, const QImage& image) {
         writeJpeg(art + QLatin1String(name), image);
         out << "artwork/" << name << ' ' << image.width() << 'x' << image.height() << '\n';
     };
@@ -324,22 +325,36 @@ void generate(const QDir &root)
     jpeg("frame_help.jpg", paintFrame(360, 460));
 
     jpeg("title_mp3.jpg", paintTitle(fonts, QStringLiteral("MP3"), {89, 49}, {89, 49}));
-    jpeg("title_cds_completos.jpg", paintTitle(fonts, QStringLiteral("CDs Completos"), {257, 57}, {257, 57}));
-    jpeg("title_conteudo_do_cd.jpg", paintTitle(fonts, QStringLiteral("Conteúdo do CD"), {289, 57}, {289, 57}));
-    jpeg("title_pesquisa_de_mp3.jpg", paintTitle(fonts, QStringLiteral("Pesquisa de MP3"), {289, 57}, {289, 57}));
+    jpeg("title_cds_completos.jpg",
+         paintTitle(fonts, QStringLiteral("CDs Completos"), {257, 57}, {257, 57}));
+    jpeg("title_conteudo_do_cd.jpg",
+         paintTitle(fonts, QStringLiteral("Conteúdo do CD"), {289, 57}, {289, 57}));
+    jpeg("title_pesquisa_de_mp3.jpg",
+         paintTitle(fonts, QStringLiteral("Pesquisa de MP3"), {289, 57}, {289, 57}));
     jpeg("title_novo_mp3.jpg", paintTitle(fonts, QStringLiteral("Novo MP3"), {165, 61}, {193, 57}));
-    jpeg("title_novo_album.jpg", paintTitle(fonts, QStringLiteral("Novo Álbum"), {194, 61}, {217, 57}));
+    jpeg("title_novo_album.jpg",
+         paintTitle(fonts, QStringLiteral("Novo Álbum"), {194, 61}, {217, 57}));
 
-    jpeg("caption_presente_no_cd.jpg", paintCaption(fonts, {QStringLiteral("Presente no CD n"), true}, {169, 25}, {0, 0, 169, 25}));
-    jpeg("caption_texto_a_procurar.jpg", paintNaturalCaption(fonts, {QStringLiteral("Texto a Procurar")}, {177, 33}));
-    jpeg("caption_mp3_encontrados.jpg", paintNaturalCaption(fonts, {QStringLiteral("MP3 Encontrados")}, {185, 33}));
-    jpeg("caption_cds_encontrados.jpg", paintNaturalCaption(fonts, {QStringLiteral("CDs Encontrados")}, {153, 33}));
-    jpeg("caption_musicas_do_cd.jpg", paintCaption(fonts, {QStringLiteral("Músicas do CD")}, {123, 30}, {0, 0, 123, 25}));
-    jpeg("caption_nome_do_artista.jpg", paintCaption(fonts, {QStringLiteral("Nome do Artista")}, {138, 27}, {0, 0, 137, 25}));
-    jpeg("caption_nome_do_album.jpg", paintCaption(fonts, {QStringLiteral("Nome do Álbum")}, {141, 28}, {0, 0, 141, 25}));
-    jpeg("caption_cd_no.jpg", paintCaption(fonts, {QStringLiteral("CD n"), true}, {123, 30}, {0, 0, 97, 25}));
+    jpeg("caption_presente_no_cd.jpg",
+         paintCaption(fonts, {QStringLiteral("Presente no CD n"), true}, {169, 25},
+                      {0, 0, 169, 25}));
+    jpeg("caption_texto_a_procurar.jpg",
+         paintNaturalCaption(fonts, {QStringLiteral("Texto a Procurar")}, {177, 33}));
+    jpeg("caption_mp3_encontrados.jpg",
+         paintNaturalCaption(fonts, {QStringLiteral("MP3 Encontrados")}, {185, 33}));
+    jpeg("caption_cds_encontrados.jpg",
+         paintNaturalCaption(fonts, {QStringLiteral("CDs Encontrados")}, {153, 33}));
+    jpeg("caption_musicas_do_cd.jpg",
+         paintCaption(fonts, {QStringLiteral("Músicas do CD")}, {123, 30}, {0, 0, 123, 25}));
+    jpeg("caption_nome_do_artista.jpg",
+         paintCaption(fonts, {QStringLiteral("Nome do Artista")}, {138, 27}, {0, 0, 137, 25}));
+    jpeg("caption_nome_do_album.jpg",
+         paintCaption(fonts, {QStringLiteral("Nome do Álbum")}, {141, 28}, {0, 0, 141, 25}));
+    jpeg("caption_cd_no.jpg",
+         paintCaption(fonts, {QStringLiteral("CD n"), true}, {123, 30}, {0, 0, 97, 25}));
     jpeg("caption_introduza_os_mp3.jpg",
-         paintCaption(fonts, {QStringLiteral("Introduza os MP3 (um por linha)")}, {267, 24}, {0, 0, 265, 23}));
+         paintCaption(fonts, {QStringLiteral("Introduza os MP3 (um por linha)")}, {267, 24},
+                      {0, 0, 265, 23}));
 
     jpeg("button_play.jpg", paintButton(fonts, QStringLiteral("PLAY !"), {129, 33}, true));
     jpeg("button_procurar.jpg", paintButton(fonts, QStringLiteral("PROCURAR"), {145, 57}, false));
@@ -353,10 +368,9 @@ void generate(const QDir &root)
     }
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2) {
@@ -365,7 +379,7 @@ int main(int argc, char **argv)
     }
     try {
         generate(QDir(args.at(1)));
-    } catch (const std::exception &error) {
+    } catch (const std::exception& error) {
         std::fprintf(stderr, "generate_artwork: %s\n", error.what());
         return 1;
     }

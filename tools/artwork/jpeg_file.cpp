@@ -1,12 +1,13 @@
-// Baseline JPEG encoding and decoding through libjpeg, so the pictures come out byte for byte the same.
+// Baseline JPEG encoding and decoding through libjpeg, so the pictures come out byte for byte the
+// same.
 #include "jpeg_file.h"
+
+#include <jpeglib.h>
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include <jpeglib.h>
 
 namespace artwork {
 namespace {
@@ -19,17 +20,15 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-void onFatalError(j_common_ptr info)
-{
-    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
+void onFatalError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, manager->message);
     std::longjmp(manager->jump, 1);
 }
 
 // Only plain C objects live in this frame, so unwinding it with longjmp skips no destructors.
-bool compressRows(const unsigned char *pixels, int width, int height, int stride, int quality,
-                  unsigned char **output, unsigned long *outputSize, char *message)
-{
+bool compressRows(const unsigned char* pixels, int width, int height, int stride, int quality,
+                  unsigned char** output, unsigned long* outputSize, char* message) {
     jpeg_compress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -52,11 +51,12 @@ bool compressRows(const unsigned char *pixels, int width, int height, int stride
         info.comp_info[c].h_samp_factor = 1;
         info.comp_info[c].v_samp_factor = 1;
     }
-    info.dct_method = JDCT_ISLOW; // the exact integer transform: same bytes on every machine
-    info.optimize_coding = TRUE;  // smaller files, still sequential
+    info.dct_method = JDCT_ISLOW;  // the exact integer transform: same bytes on every machine
+    info.optimize_coding = TRUE;   // smaller files, still sequential
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        auto *row = const_cast<JSAMPROW>(pixels + static_cast<std::size_t>(info.next_scanline) * static_cast<std::size_t>(stride));
+        auto* row = const_cast<JSAMPROW>(pixels + static_cast<std::size_t>(info.next_scanline) *
+                                                      static_cast<std::size_t>(stride));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
@@ -64,9 +64,8 @@ bool compressRows(const unsigned char *pixels, int width, int height, int stride
     return true;
 }
 
-bool decompressRows(const unsigned char *data, unsigned long size, unsigned char **pixels, int *width,
-                    int *height, bool *baseline, char *message)
-{
+bool decompressRows(const unsigned char* data, unsigned long size, unsigned char** pixels,
+                    int* width, int* height, bool* baseline, char* message) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -89,7 +88,7 @@ bool decompressRows(const unsigned char *data, unsigned long size, unsigned char
     *height = static_cast<int>(info.output_height);
     *baseline = !info.progressive_mode && !info.arith_code && info.data_precision == 8;
     const std::size_t stride = static_cast<std::size_t>(info.output_width) * 3;
-    *pixels = static_cast<unsigned char *>(std::malloc(stride * info.output_height));
+    *pixels = static_cast<unsigned char*>(std::malloc(stride * info.output_height));
     if (*pixels == nullptr) {
         std::strncpy(message, "out of memory", JMSG_LENGTH_MAX);
         jpeg_destroy_decompress(&info);
@@ -104,43 +103,45 @@ bool decompressRows(const unsigned char *data, unsigned long size, unsigned char
     return true;
 }
 
-} // namespace
+}  // namespace
 
-QByteArray encodeJpeg(const QImage &image, int quality, QString *error)
-{
+QByteArray encodeJpeg(const QImage& image, int quality, QString* error) {
     if (image.isNull()) {
         *error = QStringLiteral("empty picture");
         return {};
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    unsigned char *output = nullptr;
+    unsigned char* output = nullptr;
     unsigned long outputSize = 0;
     char message[JMSG_LENGTH_MAX] = {};
-    const bool ok = compressRows(rgb.constBits(), rgb.width(), rgb.height(), static_cast<int>(rgb.bytesPerLine()),
-                                 quality, &output, &outputSize, message);
+    const bool ok =
+        compressRows(rgb.constBits(), rgb.width(), rgb.height(),
+                     static_cast<int>(rgb.bytesPerLine()), quality, &output, &outputSize, message);
     QByteArray result;
     if (ok)
-        result = QByteArray(reinterpret_cast<const char *>(output), static_cast<qsizetype>(outputSize));
+        result =
+            QByteArray(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
     else
         *error = QString::fromLocal8Bit(message);
     std::free(output);
     return result;
 }
 
-QImage decodeJpeg(const QByteArray &data, bool *baseline, QString *error)
-{
-    unsigned char *pixels = nullptr;
+QImage decodeJpeg(const QByteArray& data, bool* baseline, QString* error) {
+    unsigned char* pixels = nullptr;
     int width = 0;
     int height = 0;
     char message[JMSG_LENGTH_MAX] = {};
-    if (!decompressRows(reinterpret_cast<const unsigned char *>(data.constData()),
-                        static_cast<unsigned long>(data.size()), &pixels, &width, &height, baseline, message)) {
+    if (!decompressRows(reinterpret_cast<const unsigned char*>(data.constData()),
+                        static_cast<unsigned long>(data.size()), &pixels, &width, &height, baseline,
+                        message)) {
         *error = QString::fromLocal8Bit(message);
         return {};
     }
-    QImage result = QImage(pixels, width, height, width * 3, QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+    QImage result = QImage(pixels, width, height, width * 3, QImage::Format_RGB888)
+                        .convertToFormat(QImage::Format_RGB32);
     std::free(pixels);
     return result;
 }
 
-} // namespace artwork
+}  // namespace artwork
