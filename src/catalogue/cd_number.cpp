@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "cp1252.h"
 #include "runtime_error.h"
 
 namespace mp3 {
@@ -59,9 +60,10 @@ std::string cdFieldFor(std::string_view cdText) {
         std::all_of(cdText.begin(), cdText.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
         !(cdText.size() == 2 && cdText[0] == '0');
     if (!plain) {
-        throw EInputRefused(
-            "O n\xBA do CD tem de ser um n\xFAmero de 0 a 99, escrito s\xF3 com "
-            "algarismos (sem sinal, espa\xE7os nem zeros \xE0 esquerda)");
+        static const std::string refusal = cp1252::fromUtf8(
+            "O nº do CD tem de ser um número de 0 a 99, escrito só com algarismos (sem sinal, "
+            "espaços nem zeros à esquerda)");
+        throw EInputRefused(refusal);
     }
     std::string field(cdText);
     if (*value < 10) field.push_back(' ');

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "cp1252.h"
 #include "runtime_error.h"
+#include "storable.h"
 #include "text_file.h"
 
 namespace mp3 {
@@ -22,6 +24,8 @@ void readConfig(TextFile& reader, PlayerConfig& config) {
 }
 
 void writeConfig(const std::string& playerPath, const std::string& drive) {
+    requireStorable(playerPath, Store::ConfigFile, playerPathSubject());
+    requireStorable(drive, Store::ConfigFile, driveSubject());
     const std::string temporary =
         std::string(kConfigFileName) + "." + std::to_string(::getpid()) + ".tmp";
     TextFile writer(temporary);
@@ -34,15 +38,20 @@ void writeConfig(const std::string& playerPath, const std::string& drive) {
             throw EInOutError(ioCodeForErrno(errno, kConfigFileName, true));
         }
     } catch (...) {
-        if (writer.isOpen()) {
-            try {
-                writer.close();
-            } catch (const EInOutError&) {
-            }
-        }
+        writer.discardFrom(0);
         ::unlink(temporary.c_str());
         throw;
     }
+}
+
+const std::string& playerPathSubject() {
+    static const std::string subject = cp1252::fromUtf8("O campo \"Localização do Leitor de MP3\"");
+    return subject;
+}
+
+const std::string& driveSubject() {
+    static const std::string subject = cp1252::fromUtf8("O campo \"Letra da Unidade de CD-ROM\"");
+    return subject;
 }
 
 }  // namespace mp3

@@ -21,7 +21,12 @@ struct PlayerConfig {
 void readConfig(TextFile& reader, PlayerConfig& config);
 
 // Writes the two texts, each followed by CR LF, replacing "config.ini" only once the new file
-// is whole: a failed save leaves the previous file as it was.
+// is whole: a failed save leaves the previous file as it was. A text the file cannot hold (a line
+// break or a Ctrl-Z would end its line or the file early) is refused before anything is written.
 void writeConfig(const std::string& playerPath, const std::string& drive);
+
+// How a refusal names each line: by the configuration window's caption for its field.
+const std::string& playerPathSubject();
+const std::string& driveSubject();
 
 }  // namespace mp3

@@ -55,4 +55,46 @@ std::string fromUtf16(std::u16string_view text, std::optional<Unencodable>* fail
     return out;
 }
 
+std::optional<std::u16string> utf8ToUtf16(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        int extra = 0;
+        char32_t ch = 0;
+        char32_t least = 0;
+        if (lead < 0x80) {
+            ch = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            extra = 1, ch = lead & 0x1F, least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2, ch = lead & 0x0F, least = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3, ch = lead & 0x07, least = 0x10000;
+        } else {
+            return std::nullopt;
+        }
+        if (utf8.size() - i <= static_cast<std::size_t>(extra)) return std::nullopt;  // cut short
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            ch = (ch << 6) | (next & 0x3F);
+        }
+        if (ch < least || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return std::nullopt;
+        if (ch >= 0x10000) {
+            out.push_back(static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(ch));
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+std::string fromUtf8(std::string_view utf8) {
+    const std::optional<std::u16string> text = utf8ToUtf16(utf8);
+    return text ? fromUtf16(*text) : std::string(utf8.size(), '?');
+}
+
 }  // namespace mp3::cp1252

@@ -26,4 +26,11 @@ struct Unencodable {
 // through `failure` when given, and replaced by '?' otherwise.
 std::string fromUtf16(std::u16string_view text, std::optional<Unencodable>* failure = nullptr);
 
+// UTF-16 for UTF-8 bytes (file names, texts written in the source); nothing for bytes that are not
+// UTF-8 (a bad sequence, a surrogate, an overlong form).
+std::optional<std::u16string> utf8ToUtf16(std::string_view utf8);
+
+// The Windows-1252 bytes of a UTF-8 text; what it cannot hold becomes '?'.
+std::string fromUtf8(std::string_view utf8);
+
 }  // namespace mp3::cp1252

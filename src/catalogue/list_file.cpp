@@ -31,9 +31,8 @@ void followChosenFolder(const std::string& fullName) {
     auto slash = fullName.find_last_of('/');
     if (slash == std::string::npos) return;
     std::string folder = slash == 0 ? "/" : fullName.substr(0, slash);
-    if (::chdir(folder.c_str()) != 0) {
-        // The dialog accepts names in folders that do not exist; the old folder stays current.
-    }
+    // The dialog accepts names in folders that do not exist; the old folder then stays current.
+    [[maybe_unused]] const int moved = ::chdir(folder.c_str());
 }
 
 }  // namespace mp3

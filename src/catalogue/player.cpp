@@ -2,6 +2,7 @@
 #include "player.h"
 
 #include "config_file.h"
+#include "cp1252.h"
 
 namespace mp3 {
 namespace {
@@ -17,7 +18,8 @@ std::string playerCommandLine(const PlayerConfig& config, const PlayItem& item) 
 }
 
 std::string insertCdPrompt(std::string_view cd) {
-    return "Introduza o CD N\xBA " + std::string(cd) + " na unidade e carregue em OK";
+    static const std::string before = cp1252::fromUtf8("Introduza o CD Nº ");
+    return before + std::string(cd) + " na unidade e carregue em OK";
 }
 
 PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item) {

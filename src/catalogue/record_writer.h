@@ -1,6 +1,7 @@
 // Appending loose entries or one album block to the list file, all or nothing.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +36,14 @@ std::string describeField(FieldName field);
 // MP3 mode with no lines gives nothing and checks nothing.
 std::string composeRecords(const NewRecords& records);
 
-// The save: opens the list file for appending (so a missing or unchosen file is reported
-// first), checks, writes and closes, so the records are in the file when it returns. A last
-// line the file left without its end is ended first, so no record runs into another. Any failure
-// after the opening cuts the file back to its length before the save, so every earlier record stays
-// whole.
+// The save: opens the list file for appending (so a missing or unchosen file is reported first),
+// checks, writes and closes, so the records are in the file when it returns. A last line the file
+// left without its end is ended first, so no record runs into another. Any failure after the
+// opening cuts the file back to its length before the save, so every earlier record stays whole.
 void appendRecords(TextFile& list, const NewRecords& records);
+
+// The same save for whole records composed by `compose`, which runs once the file is open and may
+// refuse by raising: nothing is then written.
+void appendComposed(TextFile& list, const std::function<std::string()>& compose);
 
 }  // namespace mp3

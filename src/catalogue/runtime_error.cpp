@@ -4,20 +4,20 @@
 namespace mp3 {
 
 std::string EInOutError::messageFor(int code) {
-    switch (code) {
-        case 2:
+    switch (static_cast<IoCode>(code)) {
+        case IoCode::kFileNotFound:
             return "File not found";
-        case 3:
+        case IoCode::kPathNotFound:
             return "Invalid filename";
-        case 4:
+        case IoCode::kTooManyOpenFiles:
             return "Too many open files";
-        case 5:
+        case IoCode::kAccessDenied:
             return "File access denied";
-        case 100:
+        case IoCode::kReadBeyondEnd:
             return "Read beyond end of file";
-        case 101:
+        case IoCode::kDiskFull:
             return "Disk full";
-        case 106:
+        case IoCode::kInvalidNumericInput:
             return "Invalid numeric input";
         default:
             return "I/O error " + std::to_string(code);

@@ -12,10 +12,32 @@ class RuntimeError : public std::runtime_error {
     explicit RuntimeError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The input/output codes, the Windows runtime's numbers. An operating-system failure that has no
+// code of its own keeps its errno, moved past kErrnoBase where it would collide with one of these.
+enum class IoCode : int {
+    kFileNotFound = 2,
+    kPathNotFound = 3,
+    kTooManyOpenFiles = 4,
+    kAccessDenied = 5,
+    kDeviceNotReady = 21,
+    kWriteFault = 29,
+    kReadFault = 30,
+    kSharingViolation = 32,
+    kReadBeyondEnd = 100,
+    kDiskFull = 101,
+    kNotAssigned = 102,
+    kNotOpen = 103,
+    kNotOpenForInput = 104,
+    kNotOpenForOutput = 105,
+    kInvalidNumericInput = 106,
+    kErrnoBase = 1000,
+};
+
 // Input/output error: a numeric code and the runtime's message for it.
 class EInOutError : public RuntimeError {
   public:
     explicit EInOutError(int code);
+    explicit EInOutError(IoCode code) : EInOutError(static_cast<int>(code)) {}
     int code() const noexcept { return code_; }
 
     // "File not found" for 2, ..., "I/O error %d" for codes without a message of their own.

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <thread>
 
 #include "runtime_error.h"
@@ -19,8 +20,6 @@ namespace {
 constexpr std::size_t kReadChunk = 16 * 1024;
 // A second running copy that is saving holds the lock for milliseconds; wait that long.
 constexpr auto kLockPatience = std::chrono::seconds(3);
-// The code Windows gives for a file another process is writing.
-constexpr int kSharingViolation = 32;
 
 bool parentFolderMissing(const std::string& name) {
     auto slash = name.find_last_of('/');
@@ -31,44 +30,54 @@ bool parentFolderMissing(const std::string& name) {
     return !S_ISDIR(st.st_mode);
 }
 
-[[noreturn]] void raise(int code) {
+[[noreturn]] void raise(IoCode code) {
     throw EInOutError(code);
+}
+
+int codeOf(IoCode code) {
+    return static_cast<int>(code);
+}
+
+// Codes below this, and 100 to 106, have a meaning (and some a message) of their own.
+bool collides(int err) {
+    return err <= codeOf(IoCode::kAccessDenied) ||
+           (err >= codeOf(IoCode::kReadBeyondEnd) && err <= codeOf(IoCode::kInvalidNumericInput));
 }
 
 }  // namespace
 
-int ioCodeForErrno(int err, const std::string& name, bool writing) {
+IoCode ioCodeForErrno(int err, const std::string& name, bool writing) {
     switch (err) {
         case ENOENT:
-            return parentFolderMissing(name) ? 3 : 2;
+            return parentFolderMissing(name) ? IoCode::kPathNotFound : IoCode::kFileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
-            return 3;
+            return IoCode::kPathNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
         case ETXTBSY:
-            return 5;
+            return IoCode::kAccessDenied;
         case EMFILE:
         case ENFILE:
-            return 4;
+            return IoCode::kTooManyOpenFiles;
         case ENOSPC:
         case EFBIG:
         case EDQUOT:
-            return 101;
+            return IoCode::kDiskFull;
         case EIO:
-            return writing ? 29 : 30;  // write fault, read fault
+            return writing ? IoCode::kWriteFault : IoCode::kReadFault;
         case ENXIO:
         case ENODEV:
         case ENOMEDIUM:
-            return 21;  // device not ready
+            return IoCode::kDeviceNotReady;
         case EWOULDBLOCK:
-            return kSharingViolation;
+            return IoCode::kSharingViolation;
         default:
-            // Keep the number, but never one that has a message of its own.
-            return (err <= 5 || (err >= 100 && err <= 106)) ? 1000 + err : err;
+            // Keep the number, but never one that has a meaning of its own.
+            return static_cast<IoCode>(collides(err) ? codeOf(IoCode::kErrnoBase) + err : err);
     }
 }
 
@@ -89,7 +98,7 @@ void TextFile::assign(std::string_view name) {
 }
 
 void TextFile::requireBound() const {
-    if (state_ == State::Unbound) raise(102);
+    if (state_ == State::Unbound) raise(IoCode::kNotAssigned);
 }
 
 void TextFile::closeIfOpen() {
@@ -105,6 +114,11 @@ void TextFile::releaseFile() noexcept {
     physicalEnd_ = false;
 }
 
+void TextFile::failOpen(int err, bool writing) {
+    releaseFile();
+    raise(ioCodeForErrno(err, name_, writing));
+}
+
 void TextFile::openFile(int flags, bool forWriting) {
     requireBound();
     closeIfOpen();
@@ -113,23 +127,12 @@ void TextFile::openFile(int flags, bool forWriting) {
     if (fd < 0) raise(ioCodeForErrno(errno, name_, forWriting));
     fd_ = fd;
     struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        int err = errno;
-        releaseFile();
-        raise(ioCodeForErrno(err, name_, forWriting));
-    }
-    if (S_ISDIR(st.st_mode)) {
-        releaseFile();
-        raise(5);
-    }
+    if (::fstat(fd_, &st) != 0) failOpen(errno, forWriting);
+    if (S_ISDIR(st.st_mode)) failOpen(EISDIR, forWriting);
     if (forWriting) {
         lockForWriting();
         // Another writer may have appended while we waited for the lock.
-        if (::fstat(fd_, &st) != 0) {
-            int err = errno;
-            releaseFile();
-            raise(ioCodeForErrno(err, name_, true));
-        }
+        if (::fstat(fd_, &st) != 0) failOpen(errno, true);
     }
     sizeAtOpen_ = static_cast<std::uint64_t>(st.st_size);
     state_ = forWriting ? State::Writing : State::Reading;
@@ -142,8 +145,7 @@ void TextFile::lockForWriting() {
         int err = errno;
         if (err == EINTR) continue;
         if (err != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            releaseFile();
-            raise(err == EWOULDBLOCK ? kSharingViolation : ioCodeForErrno(err, name_, true));
+            failOpen(err, true);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -157,29 +159,21 @@ void TextFile::reset() {
 void TextFile::rewrite() {
     // Truncate only once the lock is held, so a running writer is never cut short.
     openFile(O_WRONLY | O_CREAT, true);
-    if (::ftruncate(fd_, 0) != 0) {
-        int err = errno;
-        releaseFile();
-        raise(ioCodeForErrno(err, name_, true));
-    }
+    if (::ftruncate(fd_, 0) != 0) failOpen(errno, true);
     sizeAtOpen_ = 0;
 }
 
 void TextFile::append() {
     openFile(O_RDWR, true);
-    auto fail = [this](int err) {
-        releaseFile();
-        raise(ioCodeForErrno(err, name_, true));
-    };
     off_t size = static_cast<off_t>(sizeAtOpen_);
     off_t tailStart = size > static_cast<off_t>(kBufferSize) ? size - kBufferSize : 0;
     std::array<char, kBufferSize> tail{};
     ssize_t got = ::pread(fd_, tail.data(), static_cast<std::size_t>(size - tailStart), tailStart);
-    if (got < 0) fail(errno);
+    if (got < 0) failOpen(errno, true);
     if (auto* z =
             static_cast<char*>(std::memchr(tail.data(), kCtrlZ, static_cast<std::size_t>(got)))) {
         size = tailStart + (z - tail.data());
-        if (::ftruncate(fd_, size) != 0) fail(errno);
+        if (::ftruncate(fd_, size) != 0) failOpen(errno, true);
     }
     // The cut may leave the end before the bytes just read, so the last two are read again.
     // A lone LF is text: only a CR ends the last line.
@@ -187,10 +181,10 @@ void TextFile::append() {
     const off_t endStart = size >= 2 ? size - 2 : 0;
     const ssize_t endGot =
         ::pread(fd_, end.data(), static_cast<std::size_t>(size - endStart), endStart);
-    if (endGot < 0) fail(errno);
+    if (endGot < 0) failOpen(errno, true);
     const std::string_view last(end.data(), static_cast<std::size_t>(endGot));
     endedWithLineEnd_ = last.empty() || last.back() == '\r' || last == "\r\n";
-    if (::lseek(fd_, size, SEEK_SET) < 0) fail(errno);
+    if (::lseek(fd_, size, SEEK_SET) < 0) failOpen(errno, true);
     sizeAtOpen_ = static_cast<std::uint64_t>(size);
 }
 
@@ -216,7 +210,7 @@ int TextFile::peek() {
 }
 
 char TextFile::readChar() {
-    if (state_ != State::Reading) raise(104);
+    if (state_ != State::Reading) raise(IoCode::kNotOpenForInput);
     int c = peek();
     if (c < 0 || c == kCtrlZ) return kCtrlZ;
     ++readPos_;
@@ -224,7 +218,7 @@ char TextFile::readChar() {
 }
 
 bool TextFile::eof() {
-    if (state_ != State::Reading) raise(104);
+    if (state_ != State::Reading) raise(IoCode::kNotOpenForInput);
     int c = peek();
     return c < 0 || c == kCtrlZ;
 }
@@ -236,7 +230,7 @@ std::string TextFile::readLine() {
 }
 
 void TextFile::readLine(std::string& line) {
-    if (state_ != State::Reading) raise(104);
+    if (state_ != State::Reading) raise(IoCode::kNotOpenForInput);
     line.clear();
     for (;;) {
         if (readPos_ == readFill_ && !fill()) return;
@@ -270,7 +264,7 @@ void TextFile::writeOut(const char* data, std::size_t size) {
         }
         if (put == 0) {
             writeFill_ = 0;
-            raise(101);
+            raise(IoCode::kDiskFull);
         }
         data += put;
         size -= static_cast<std::size_t>(put);
@@ -278,7 +272,7 @@ void TextFile::writeOut(const char* data, std::size_t size) {
 }
 
 void TextFile::write(std::string_view text) {
-    if (state_ != State::Writing) raise(105);
+    if (state_ != State::Writing) raise(IoCode::kNotOpenForOutput);
     while (!text.empty()) {
         std::size_t take = std::min(text.size(), kBufferSize - writeFill_);
         std::memcpy(writeBuffer_.data() + writeFill_, text.data(), take);
@@ -293,7 +287,8 @@ void TextFile::write(std::string_view text) {
 
 void TextFile::writeLine(std::string_view text) {
     // A line end on a handle that is not open ends with the flush's code, 103.
-    if (state_ != State::Writing) raise(state_ == State::Reading ? 105 : 103);
+    if (state_ != State::Writing)
+        raise(state_ == State::Reading ? IoCode::kNotOpenForOutput : IoCode::kNotOpen);
     write(text);
     write("\r\n");
     flush();
@@ -301,46 +296,45 @@ void TextFile::writeLine(std::string_view text) {
 
 void TextFile::flush() {
     // A file on disk keeps its buffer: only a full buffer or a close writes it out.
-    if (!isOpen()) raise(103);
+    if (!isOpen()) raise(IoCode::kNotOpen);
 }
 
 void TextFile::writeOutBuffer() {
-    if (state_ != State::Writing) raise(isOpen() ? 105 : 103);
+    if (state_ != State::Writing) raise(isOpen() ? IoCode::kNotOpenForOutput : IoCode::kNotOpen);
     if (writeFill_ == 0) return;
     writeOut(writeBuffer_.data(), writeFill_);
     writeFill_ = 0;
 }
 
 void TextFile::close() {
-    if (!isOpen()) raise(103);
-    int failure = 0;
+    if (!isOpen()) raise(IoCode::kNotOpen);
+    // The descriptor is released whatever happens; the first failure is the one reported.
+    std::optional<EInOutError> failure;
     if (state_ == State::Writing && writeFill_ > 0) {
         try {
             writeOut(writeBuffer_.data(), writeFill_);
         } catch (const EInOutError& e) {
-            failure = e.code();
+            failure = e;
         }
     }
-    int fd = fd_;
+    const int fd = fd_;
     fd_ = -1;
-    bool writing = state_ == State::Writing;
+    const bool writing = state_ == State::Writing;
     releaseFile();
-    if (::close(fd) != 0 && failure == 0 && errno != EINTR) {
-        failure = ioCodeForErrno(errno, name_, writing);
+    if (::close(fd) != 0 && !failure && errno != EINTR) {
+        failure = EInOutError(ioCodeForErrno(errno, name_, writing));
     }
-    if (failure != 0) raise(failure);
+    if (failure) throw *failure;
 }
 
 void TextFile::discardFrom(std::uint64_t size) noexcept {
     if (state_ == State::Writing && fd_ >= 0) {
         writeFill_ = 0;
-        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
-            // Nothing more can be done; the error being undone is reported by the caller.
-        }
+        // A cut that fails too leaves nothing more to try; the caller reports the first failure.
+        [[maybe_unused]] const int cut = ::ftruncate(fd_, static_cast<off_t>(size));
         releaseFile();
     } else if (state_ == State::Closed && !name_.empty()) {
-        if (::truncate(name_.c_str(), static_cast<off_t>(size)) != 0) {
-        }
+        [[maybe_unused]] const int cut = ::truncate(name_.c_str(), static_cast<off_t>(size));
     }
 }
 

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime_error.h"
+
 namespace mp3 {
 
 // A program object bound to a file name, with a 128-byte write buffer deciding what reaches
@@ -74,6 +76,8 @@ class TextFile {
     // Opens with the given flags; on failure the handle stays bound and closed.
     void openFile(int flags, bool forWriting);
     void lockForWriting();
+    // The failure tail of opening: the descriptor released, the error raised.
+    [[noreturn]] void failOpen(int err, bool writing);
     void releaseFile() noexcept;
     void writeOut(const char* data, std::size_t size);
     int peek();
@@ -95,6 +99,6 @@ class TextFile {
 };
 
 // The input/output code for an operating-system error number met on `name`.
-int ioCodeForErrno(int err, const std::string& name, bool writing);
+IoCode ioCodeForErrno(int err, const std::string& name, bool writing);
 
 }  // namespace mp3

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "catalogue/record_writer.h"
-#include "catalogue/runtime_error.h"
+#include "catalogue/storable.h"
 #include "toolkit/bit_button.h"
 #include "toolkit/memo.h"
 #include "toolkit/scaling.h"
@@ -60,12 +60,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name) {
 }
 
 std::string listBytes(const QString& text, mp3::FieldName field) {
-    qsizetype bad = 0;
-    if (std::optional<std::string> bytes = win::toCp1252(text, &bad)) return *std::move(bytes);
-    throw mp3::EInputRefused(mp3::describeField(field) +
-                             " tem o car\xE1"
-                             "cter " +
-                             win::codePointName(text, bad) + ", que a lista n\xE3o pode guardar");
+    return mp3::storableBytes(win::utf16(text), mp3::Store::ListFile, mp3::describeField(field));
 }
 
 }  // namespace

@@ -6,44 +6,12 @@
 #include <string>
 
 #include "catalogue/config_file.h"
-#include "catalogue/runtime_error.h"
+#include "catalogue/storable.h"
 #include "toolkit/bit_button.h"
 #include "toolkit/scaling.h"
 #include "windows/text_codec.h"
 
 TForm3* Form3 = nullptr;
-
-namespace {
-
-// The field's text as the file's bytes. Besides characters the code page lacks, a line break
-// or a Ctrl-Z is refused: written, it would end the line or the file early and the next read
-// would take the wrong player or drive.
-std::string configBytes(const QString& text, const char* field) {
-    const std::string subject = std::string("O campo \"") + field + "\"";
-    qsizetype bad = 0;
-    std::optional<std::string> bytes = win::toCp1252(text, &bad);
-    if (!bytes) {
-        throw mp3::EInputRefused(subject +
-                                 " tem o car\xE1"
-                                 "cter " +
-                                 win::codePointName(text, bad) +
-                                 ", que o ficheiro config.ini n\xE3o pode guardar");
-    }
-    if (bytes->find_first_of("\r\n") != std::string::npos) {
-        throw mp3::EInputRefused(subject +
-                                 " tem uma quebra de linha, que o ficheiro config.ini n\xE3o pode "
-                                 "guardar");
-    }
-    if (bytes->find('\x1A') != std::string::npos) {
-        throw mp3::EInputRefused(subject +
-                                 " tem um car\xE1"
-                                 "cter de fim de ficheiro (Ctrl-Z), que o "
-                                 "ficheiro config.ini n\xE3o pode guardar");
-    }
-    return *std::move(bytes);
-}
-
-}  // namespace
 
 TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form3"));
@@ -102,10 +70,10 @@ TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
 
 void TForm3::BitBtn1Click() {
     run([this] {
-        const std::string player =
-            configBytes(Winamp_Path->text(), "Localiza\xE7\xE3o do Leitor de MP3");
-        const std::string drive =
-            configBytes(CD_Drive->currentText(), "Letra da Unidade de CD-ROM");
+        const std::string player = mp3::storableBytes(
+            win::utf16(Winamp_Path->text()), mp3::Store::ConfigFile, mp3::playerPathSubject());
+        const std::string drive = mp3::storableBytes(win::utf16(CD_Drive->currentText()),
+                                                     mp3::Store::ConfigFile, mp3::driveSubject());
         mp3::writeConfig(player, drive);
     });
 }

@@ -86,4 +86,29 @@ TEST_F(ConfigFile, RenameOntoAFolderFailsAndCleansUp) {
 }
 
 }  // namespace
+TEST_F(ConfigFile, TextsTheFileCannotHoldAreRefusedBeforeAnythingIsWritten) {
+    writeBytes(kConfigFileName, "keep\r\nme\r\n");
+    const struct {
+        const char* player;
+        const char* drive;
+        const char* message;
+    } cases[] = {
+        {"/usr/bin/mpv\r\n", "D:",
+         "O campo \"Localiza\xE7\xE3o do Leitor de MP3\" tem uma quebra de linha, que o ficheiro "
+         "config.ini n\xE3o pode guardar"},
+        {"/usr/bin/mpv", "D:\x1A",
+         "O campo \"Letra da Unidade de CD-ROM\" tem um car\xE1"
+         "cter de fim de ficheiro (Ctrl-Z), que o ficheiro config.ini n\xE3o pode guardar"},
+    };
+    for (const auto& c : cases) {
+        try {
+            writeConfig(c.player, c.drive);
+            ADD_FAILURE() << "no refusal for " << c.message;
+        } catch (const EInputRefused& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+    EXPECT_EQ(readBytes(kConfigFileName), "keep\r\nme\r\n");
+}
+
 }  // namespace mp3

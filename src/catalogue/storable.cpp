@@ -1,0 +1,118 @@
+// The storability check and the refusal texts, written once as readable text.
+#include "storable.h"
+
+#include <array>
+#include <cstdio>
+
+#include "cp1252.h"
+#include "runtime_error.h"
+#include "text_file.h"
+
+namespace mp3 {
+namespace {
+
+struct FlawMessage {
+    Flaw flaw;
+    Store store;
+    const char* utf8;  // "%s" stands for the character's name
+};
+
+constexpr std::array kMessages{
+    FlawMessage{Flaw::OutsideCodePage, Store::ListFile,
+                "tem o carácter %s, que a lista não pode guardar"},
+    FlawMessage{Flaw::LineBreak, Store::ListFile,
+                "tem uma quebra de linha, que a lista não pode guardar numa só linha"},
+    FlawMessage{Flaw::CtrlZ, Store::ListFile,
+                "tem um carácter de fim de ficheiro (Ctrl-Z), que a lista não pode guardar"},
+    FlawMessage{Flaw::AlbumEnd, Store::ListFile,
+                "é só \"/\", que a lista leria como o fim do álbum"},
+    FlawMessage{Flaw::OutsideCodePage, Store::ConfigFile,
+                "tem o carácter %s, que o ficheiro config.ini não pode guardar"},
+    FlawMessage{Flaw::LineBreak, Store::ConfigFile,
+                "tem uma quebra de linha, que o ficheiro config.ini não pode guardar"},
+    FlawMessage{Flaw::CtrlZ, Store::ConfigFile,
+                "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro config.ini não "
+                "pode guardar"},
+};
+
+// The table in Windows-1252, converted on first use.
+const std::string& messageFor(Flaw flaw, Store store) {
+    static const std::array<std::string, kMessages.size()> converted = [] {
+        std::array<std::string, kMessages.size()> out;
+        for (std::size_t i = 0; i < kMessages.size(); ++i) {
+            out[i] = cp1252::fromUtf8(kMessages[i].utf8);
+        }
+        return out;
+    }();
+    for (std::size_t i = 0; i < kMessages.size(); ++i) {
+        if (kMessages[i].flaw == flaw && kMessages[i].store == store) return converted[i];
+    }
+    static const std::string none;
+    return none;
+}
+
+template <typename Char>
+TextFlaw findSeparators(std::basic_string_view<Char> text, TextRole role) {
+    for (Char c : text) {
+        if (c == Char('\r') || c == Char('\n')) return {Flaw::LineBreak, 0};
+    }
+    for (Char c : text) {
+        if (c == Char(TextFile::kCtrlZ)) return {Flaw::CtrlZ, 0};
+    }
+    if (role == TextRole::AlbumTrack && text.size() == 1 && text[0] == Char('/')) {
+        return {Flaw::AlbumEnd, 0};
+    }
+    return {};
+}
+
+[[noreturn]] void refuse(const TextFlaw& flaw, Store store, std::string_view subject) {
+    throw EInputRefused(std::string(subject) + " " + flawText(flaw, store));
+}
+
+}  // namespace
+
+TextFlaw findFlaw(std::u16string_view text, TextRole role) {
+    std::optional<cp1252::Unencodable> failure;
+    cp1252::fromUtf16(text, &failure);
+    if (failure) {
+        char32_t ch = text[failure->index];
+        const std::size_t next = failure->index + 1;
+        if (ch >= 0xD800 && ch <= 0xDBFF && next < text.size() && text[next] >= 0xDC00 &&
+            text[next] <= 0xDFFF) {
+            ch = 0x10000 + ((ch - 0xD800) << 10) + (text[next] - 0xDC00);
+        }
+        return {Flaw::OutsideCodePage, ch};
+    }
+    return findSeparators(text, role);
+}
+
+TextFlaw findFlaw(std::string_view bytes, TextRole role) {
+    return findSeparators(bytes, role);
+}
+
+std::string codePointName(char32_t character) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));
+    return name;
+}
+
+std::string flawText(const TextFlaw& flaw, Store store) {
+    std::string text = messageFor(flaw.flaw, store);
+    if (const auto at = text.find("%s"); at != std::string::npos) {
+        text.replace(at, 2, codePointName(flaw.character));
+    }
+    return text;
+}
+
+std::string storableBytes(std::u16string_view text, Store store, std::string_view subject,
+                          TextRole role) {
+    if (const TextFlaw flaw = findFlaw(text, role)) refuse(flaw, store, subject);
+    return cp1252::fromUtf16(text);
+}
+
+void requireStorable(std::string_view bytes, Store store, std::string_view subject,
+                     TextRole role) {
+    if (const TextFlaw flaw = findFlaw(bytes, role)) refuse(flaw, store, subject);
+}
+
+}  // namespace mp3
