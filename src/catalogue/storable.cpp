@@ -110,8 +110,7 @@ std::string storableBytes(std::u16string_view text, Store store, std::string_vie
     return cp1252::fromUtf16(text);
 }
 
-void requireStorable(std::string_view bytes, Store store, std::string_view subject,
-                     TextRole role) {
+void requireStorable(std::string_view bytes, Store store, std::string_view subject, TextRole role) {
     if (const TextFlaw flaw = findFlaw(bytes, role)) refuse(flaw, store, subject);
 }
 

@@ -24,7 +24,7 @@ Form::Form(Platform& platform, Role role)
 
 Form::~Form() = default;
 
-void Form::setLayout(int left, int top, int clientWidth, int clientHeight, Border border) {
+void Form::placeWindow(int left, int top, int clientWidth, int clientHeight, Border border) {
     border_ = border;
     clientSize_ = QSize(scaled(clientWidth), scaled(clientHeight));
     move(scaled(left), scaled(top));

@@ -29,7 +29,7 @@ class Form : public QMainWindow {
 
     // Position of the window and size of its client area in layout pixels. A fixed border keeps
     // that size and offers minimise and the system menu but no maximise.
-    void setLayout(int left, int top, int clientWidth, int clientHeight, Border border);
+    void placeWindow(int left, int top, int clientWidth, int clientHeight, Border border);
     Border border() const { return border_; }
 
     // Scaled geometry for a child, relative to its parent widget.

@@ -25,17 +25,17 @@ int ListBox::itemIndex() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void ListBox::checkRow(int row) const {
+void ListBox::requireRow(int row) const {
     if (row < 0 || row >= count()) throw mp3::EListError(row);
 }
 
 bool ListBox::selected(int row) const {
-    checkRow(row);
+    requireRow(row);
     return QListWidget::item(row)->isSelected();
 }
 
-QString ListBox::item(int row) const {
-    checkRow(row);
+QString ListBox::rowText(int row) const {
+    requireRow(row);
     return QListWidget::item(row)->text();
 }
 

@@ -16,9 +16,10 @@ class ListBox : public QListWidget {
     // The selected row, -1 when none.
     int itemIndex() const;
 
-    // Both raise mp3::EListError(row) for a row outside 0..count-1.
+    // Each raises mp3::EListError(row) for a row outside 0..count-1 (such as -1, no selection).
+    void requireRow(int row) const;
     bool selected(int row) const;
-    QString item(int row) const;
+    QString rowText(int row) const;
 
     // Appends, or in a sorted list inserts at the text's place.
     void add(const QString& text);
@@ -50,7 +51,6 @@ class ListBox : public QListWidget {
         const QModelIndex& index, const QEvent* event = nullptr) const override;
 
   private:
-    void checkRow(int row) const;
     int insertionRow(const QString& text);
     const QCollator& collator();
     void emitIfChanged(int before);

@@ -69,7 +69,7 @@ TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* m
     : ChildWindow(platform, mainWindow), Ficheiro_Lista_(&Ficheiro_Lista) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8("Introduzir novas músicas"));
-    setLayout(288, 225, 587, 345, Border::FixedSingle);
+    placeWindow(288, 225, 587, 345, Border::FixedSingle);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);

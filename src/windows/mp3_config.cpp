@@ -16,7 +16,7 @@ TForm3* Form3 = nullptr;
 TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromUtf8("Configuração"));
-    setLayout(435, 319, 332, 146, Border::FixedSingle);
+    placeWindow(435, 319, 332, 146, Border::FixedSingle);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
 
     QWidget* c = client();

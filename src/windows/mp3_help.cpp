@@ -53,8 +53,8 @@ QPlainTextEdit* makeMemo(QWidget* panel, const char* name, HelpPage page) {
 TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Ajuda"));
-    setLayout(320, 154, kWindowWidth - 2 * kBorder, kWindowHeight - kTitleBar - 2 * kBorder,
-              Border::Sizeable);
+    placeWindow(320, 154, kWindowWidth - 2 * kBorder, kWindowHeight - kTitleBar - 2 * kBorder,
+                Border::Sizeable);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
     paintBackground(client(), Qt::black);
 

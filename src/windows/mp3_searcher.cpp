@@ -141,7 +141,7 @@ TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main), OpenDia
     buildListsView();
     buildSearchView();
     connectHandlers();
-    setLayout(215, 126, 770, 537, Border::FixedSingle);
+    placeWindow(215, 126, 770, 537, Border::FixedSingle);
 
     setTabOrder(ListaMP3_Total, Lista_ConteudoCDs);
     setTabOrder(Lista_ConteudoCDs, ListaCDS_Total);
@@ -408,7 +408,7 @@ void TForm1::playItem(const mp3::PlayItem& item) {
 
 void TForm1::Image9Click() {
     const int r = ListaMP3_Total->itemIndex();
-    ListaMP3_Total->selected(r);  // no selection: "List index out of bounds (-1)"
+    ListaMP3_Total->requireRow(r);  // no selection: "List index out of bounds (-1)"
     const std::size_t k = static_cast<std::size_t>(r) + 1;
     playItem({std::string(Catalogue.MP3_NumCD(k)), std::nullopt,
               std::string(Catalogue.MP3_Isolados(k))});
@@ -417,9 +417,9 @@ void TForm1::Image9Click() {
 void TForm1::Image10Click() {
     const int ra = ListaCDS_Total->itemIndex();
     const int rt = Lista_ConteudoCDs->itemIndex();
-    Lista_ConteudoCDs->selected(rt);
-    const QString header = ListaCDS_Total->item(ra);
-    const QString track = Lista_ConteudoCDs->item(rt);
+    Lista_ConteudoCDs->requireRow(rt);
+    const QString header = ListaCDS_Total->rowText(ra);
+    const QString track = Lista_ConteudoCDs->rowText(rt);
     playItem({std::string(Catalogue.CD_NumCD(static_cast<std::size_t>(ra) + 1)),
               win::toCp1252Lossless(header), win::toCp1252Lossless(track)});
 }

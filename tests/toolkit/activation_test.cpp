@@ -15,7 +15,7 @@ namespace {
 class CountingForm : public tk::Form {
   public:
     CountingForm(tk::Platform& platform, Role role) : Form(platform, role) {
-        setLayout(0, 0, 200, 100, Border::FixedSingle);
+        placeWindow(0, 0, 200, 100, Border::FixedSingle);
     }
     int activations = 0;
     bool failOnActivate = false;

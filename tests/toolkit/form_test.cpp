@@ -59,7 +59,7 @@ class FormTest : public QObject {
         tk::fakes::FakePlatform platform;
         TestForm form(platform);
         QVERIFY(!form.isVisible());
-        form.setLayout(100, 50, 400, 300, tk::Form::Border::FixedSingle);
+        form.placeWindow(100, 50, 400, 300, tk::Form::Border::FixedSingle);
         auto* button = new QPushButton(form.client());
         tk::Form::place(button, 10, 20, 75, 25);
         form.show();
@@ -72,7 +72,7 @@ class FormTest : public QObject {
     void fixedBorderKeepsTheClientSizeBelowTheMenuBar() {
         tk::fakes::FakePlatform platform;
         TestForm form(platform);
-        form.setLayout(0, 0, 300, 200, tk::Form::Border::FixedSingle);
+        form.placeWindow(0, 0, 300, 200, tk::Form::Border::FixedSingle);
         form.menuBar()->addMenu("&Ficheiro");  // added after the layout, as windows do
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -89,7 +89,7 @@ class FormTest : public QObject {
     void sizeableBorderStartsAtTheClientSizeAndResizes() {
         tk::fakes::FakePlatform platform;
         TestForm form(platform);
-        form.setLayout(0, 0, 300, 200, tk::Form::Border::Sizeable);
+        form.placeWindow(0, 0, 300, 200, tk::Form::Border::Sizeable);
         form.menuBar()->addMenu("&Ficheiro");
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -161,7 +161,7 @@ class DialogKeysTest : public QObject {
   private slots:
     void init() {
         form_ = new TestForm(platform_);
-        form_->setLayout(0, 0, 300, 300, tk::Form::Border::FixedSingle);
+        form_->placeWindow(0, 0, 300, 300, tk::Form::Border::FixedSingle);
         QWidget* client = form_->client();
         ok_ = new QPushButton("OK", client);
         cancel_ = new QPushButton("Cancel", client);

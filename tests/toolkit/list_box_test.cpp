@@ -11,7 +11,7 @@ namespace {
 
 QStringList rows(const tk::ListBox& list) {
     QStringList texts;
-    for (int row = 0; row < list.count(); ++row) texts << list.item(row);
+    for (int row = 0; row < list.count(); ++row) texts << list.rowText(row);
     return texts;
 }
 
@@ -66,8 +66,9 @@ class ListBoxTest : public QObject {
         QFETCH(int, row);
         QFETCH(QString, message);
         for (int i = 0; i < count; ++i) list_->add(QStringLiteral("row %1").arg(i));
-        QCOMPARE(listErrorOf([&] { (void)list_->item(row); }), message);
+        QCOMPARE(listErrorOf([&] { (void)list_->rowText(row); }), message);
         QCOMPARE(listErrorOf([&] { (void)list_->selected(row); }), message);
+        QCOMPARE(listErrorOf([&] { list_->requireRow(row); }), message);
     }
 
     void selectionIsOneRowOrNone() {
@@ -128,8 +129,8 @@ class ListBoxTest : public QObject {
         QCOMPARE(rows(*list_), QStringList({"alpha", "Beta", "beta", "delta"}));
         QCOMPARE(list_->itemIndex(), 3);
         list_->add("charlie");
-        QCOMPARE(list_->item(3), QString("charlie"));
-        QCOMPARE(list_->item(list_->itemIndex()), QString("delta"));
+        QCOMPARE(list_->rowText(3), QString("charlie"));
+        QCOMPARE(list_->rowText(list_->itemIndex()), QString("delta"));
     }
 
     void userClicksAndKeysEmitClicked() {

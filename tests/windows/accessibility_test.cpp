@@ -288,7 +288,7 @@ class AccessibilityTest : public QObject {
         QTest::keyClicks(form_->Artista_Search, "Savage");
         press(form_->Image15);
         QCOMPARE(form_->Artista_Found->count(), 1);
-        QCOMPARE(form_->Artista_Found->item(0), QString("Savage Garden - Truly Madly Deeply"));
+        QCOMPARE(form_->Artista_Found->rowText(0), QString("Savage Garden - Truly Madly Deeply"));
 
         // Image16 looks like a play button and a click on it does nothing: nor does a press.
         clickRow(form_->Artista_Found, 0);

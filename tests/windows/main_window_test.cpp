@@ -411,7 +411,7 @@ class MainWindowTest : public QObject {
         QVERIFY(errors().isEmpty());
         QCOMPARE(Form2->NovoArtista_Edit->text(), QString());
         closeChild(Form2);
-        QCOMPARE(form_->ListaCDS_Total->item(2), QString("Air - Moon Safari"));
+        QCOMPARE(form_->ListaCDS_Total->rowText(2), QString("Air - Moon Safari"));
         clickRow(form_->ListaCDS_Total, 2);
         QCOMPARE(form_->numeroCD_CD->caption(), QString("21"));
         QCOMPARE(rows(form_->Lista_ConteudoCDs),

@@ -33,7 +33,7 @@ inline std::string readFile(const QString& name) {
 
 inline QStringList rows(const tk::ListBox* list) {
     QStringList out;
-    for (int r = 0; r < list->count(); ++r) out << list->item(r);
+    for (int r = 0; r < list->count(); ++r) out << list->rowText(r);
     return out;
 }
 
