@@ -11,7 +11,8 @@
 #include "collection.h"
 #include "heap_meter.h"
 #include "ratio_reporter.h"
-#include "toolkit/fakes.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "windows/mp3_searcher.h"
 
 namespace {
@@ -37,7 +38,8 @@ struct Window {
             state.SkipWithError(fake.errorBox.shown.front().message.toUtf8().constData());
             return true;
         }
-        if (form->ListaMP3_Total->count() != c.loose || form->ListaCDS_Total->count() != c.albums) {
+        if (wintest::list(form, "ListaMP3_Total")->count() != c.loose ||
+            wintest::list(form, "ListaCDS_Total")->count() != c.albums) {
             state.SkipWithError("the lists do not hold the collection");
             return true;
         }

@@ -16,7 +16,8 @@
 #include "collection.h"
 #include "heap_meter.h"
 #include "ratio_reporter.h"
-#include "toolkit/fakes.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "windows/mp3_searcher.h"
 
 namespace {
@@ -117,7 +118,7 @@ void windowSearch(benchmark::State& state, const Query& q) {
     form.Pesquisar2Click();
     form.present();
     settle();  // the first activation loads the list; the first paint is done
-    form.Artista_Search->setText(QString::fromLatin1(q.text));
+    wintest::edit(&form, "Artista_Search")->setText(QString::fromLatin1(q.text));
     PeakMeter meter;
     for (auto _ : state) {
         meter.start();
@@ -135,7 +136,8 @@ void windowSearch(benchmark::State& state, const Query& q) {
         return;
     }
     meter.report(state);
-    state.counters["matches"] = form.Artista_Found->count() + form.CDs_Found->count();
+    state.counters["matches"] =
+        wintest::list(&form, "Artista_Found")->count() + wintest::list(&form, "CDs_Found")->count();
 }
 
 BENCHMARK_CAPTURE(coreSearch, none, kNone);

@@ -27,14 +27,18 @@ void ActivationTracker::setMainForm(Form* form) {
 }
 
 void ActivationTracker::addChildForm(Form* form) {
-    children_.emplace_back(form);
+    children_.push_back(form);
+}
+
+void ActivationTracker::removeForm(Form* form) {
+    std::erase(children_, form);
 }
 
 ActivationTracker::Kind ActivationTracker::kindOf(QWindow* window) const {
     if (window == nullptr) return Kind::None;
     if (main_ && main_->windowHandle() == window) return Kind::Main;
-    for (const QPointer<Form>& child : children_) {
-        if (child && child->windowHandle() == window) return Kind::Child;
+    for (const Form* child : children_) {
+        if (child->windowHandle() == window) return Kind::Child;
     }
     return Kind::Other;
 }

@@ -26,6 +26,9 @@ class ActivationTracker : public QObject {
     // A new main form starts over: its first focus activates it again.
     void setMainForm(Form* form);
     void addChildForm(Form* form);
+    // A form going away is forgotten at once, before its window is: windows opened and freed
+    // over a long session do not pile up here.
+    void removeForm(Form* form);
 
     // Called once a child form has hidden: hands the focus back to the main form explicitly,
     // since without a window manager nobody else would.
@@ -41,7 +44,7 @@ class ActivationTracker : public QObject {
     Kind kindOf(QWindow* window) const;
 
     QPointer<Form> main_;
-    std::vector<QPointer<Form>> children_;
+    std::vector<Form*> children_;
     Kind last_ = Kind::None;
     bool activatedOnce_ = false;
 };

@@ -3,6 +3,8 @@
 
 #include <QStyle>
 
+#include "toolkit/form.h"
+
 namespace tk {
 
 namespace {
@@ -27,9 +29,12 @@ void setBitGlyph(QPushButton* button, BitKind kind) {
     button->setIcon(button->style()->standardIcon(glyphOf(kind), nullptr, button));
 }
 
-QPushButton* makeBitButton(BitKind kind, const QString& caption, QWidget* parent) {
+QPushButton* makeBitButton(QWidget* parent, const char* name, BitKind kind, const QString& caption,
+                           Box box) {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
     setBitGlyph(button, kind);
+    Form::place(button, box);
     return button;
 }
 

@@ -3,13 +3,16 @@
 
 #include <QPushButton>
 
+#include "toolkit/builders.h"
+
 namespace tk {
 
 enum class BitKind { Ok, Cancel, Yes, Retry };
 
 // A push button showing the style's glyph for the kind and the caption ("&" marks the
-// accelerator).
-QPushButton* makeBitButton(BitKind kind, const QString& caption, QWidget* parent);
+// accelerator), placed in the layout's box.
+QPushButton* makeBitButton(QWidget* parent, const char* name, BitKind kind, const QString& caption,
+                           Box box);
 
 // Gives an existing button the glyph of a kind.
 void setBitGlyph(QPushButton* button, BitKind kind);

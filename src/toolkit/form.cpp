@@ -2,7 +2,9 @@
 #include "toolkit/form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
+#include <QPushButton>
 
 #include "toolkit/activation_tracker.h"
 #include "toolkit/dialog_keys.h"
@@ -22,7 +24,10 @@ Form::Form(Platform& platform, Role role)
     }
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    // The tracker goes with the application; a form outliving it has nothing to be removed from.
+    if (QCoreApplication::instance() != nullptr) ActivationTracker::instance().removeForm(this);
+}
 
 void Form::placeWindow(int left, int top, int clientWidth, int clientHeight, Border border) {
     border_ = border;
@@ -56,6 +61,8 @@ void Form::place(QWidget* child, int left, int top, int width, int height) {
 
 void Form::setDefaultButton(QAbstractButton* button) {
     keys_->setDefaultButton(button);
+    // Drawn as the default, as Enter presses it.
+    if (auto* push = qobject_cast<QPushButton*>(button)) push->setDefault(true);
 }
 
 void Form::setCancelButton(QAbstractButton* button) {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "toolkit/builders.h"
 #include "toolkit/platform.h"
 
 class QAbstractButton;
@@ -34,6 +35,9 @@ class Form : public QMainWindow {
 
     // Scaled geometry for a child, relative to its parent widget.
     static void place(QWidget* child, int left, int top, int width, int height);
+    static void place(QWidget* child, Box box) {
+        place(child, box.left, box.top, box.width, box.height);
+    }
 
     void setDefaultButton(QAbstractButton* button);
     void setCancelButton(QAbstractButton* button);
@@ -64,5 +68,13 @@ class Form : public QMainWindow {
     bool shownOnce_ = false;
     DialogKeys* keys_;
 };
+
+// Runs `handler` of `window` through the window's error wrapper each time `signal` fires.
+template <typename Window, typename Sender, typename Signal>
+void connectHandler(Window* window, Sender* sender, Signal signal, void (Window::*handler)()) {
+    QObject::connect(sender, signal, window, [window, handler] {
+        window->run([window, handler] { (window->*handler)(); });
+    });
+}
 
 }  // namespace tk

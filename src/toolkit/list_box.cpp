@@ -18,6 +18,8 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
+    // A long row is cut at the edge, as in a Windows list box; Qt's bar would cover the last row.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 int ListBox::itemIndex() const {

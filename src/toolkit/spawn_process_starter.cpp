@@ -4,8 +4,10 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <system_error>
 #include <thread>
 
@@ -66,6 +68,14 @@ void SpawnProcessStarter::start(const std::string& program, const std::vector<st
                                 const std::string& workingDir) {
     if (program.empty()) return;
     try {
+        // The child changes into the drive before it runs the program, so a relative path is
+        // taken from our folder now (the list file's), never from the CD.
+        std::string absolute = program;
+        if (absolute.front() != '/') {
+            char here[PATH_MAX];
+            if (::getcwd(here, sizeof here) == nullptr) return;
+            absolute = std::string(here) + "/" + program;
+        }
         std::vector<std::string> owned;
         owned.reserve(args.size() + 1);
         owned.push_back(program);
@@ -78,8 +88,8 @@ void SpawnProcessStarter::start(const std::string& program, const std::vector<st
         SpawnSetup setup;
         if (!setup.configure(workingDir)) return;
         pid_t pid = 0;
-        // The configured path is used as it stands: no search along PATH.
-        if (posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
+        // No search along PATH: the configured path names the program.
+        if (posix_spawn(&pid, absolute.c_str(), setup.actions(), setup.attr(), argv.data(),
                         environ) != 0) {
             return;
         }

@@ -7,7 +7,8 @@ namespace tk {
 
 class SpawnProcessStarter : public ProcessStarter {
   public:
-    // An empty working folder keeps ours. A program without "/" is looked up in PATH.
+    // An empty working folder keeps ours. A relative program path is taken from our current
+    // folder, as it stands when start is called.
     void start(const std::string& program, const std::vector<std::string>& args,
                const std::string& workingDir) override;
 };

@@ -14,8 +14,13 @@ class ChildWindow : public tk::Form {
     // The close handler: enables the main window; the close itself only hides this one.
     void FormClose();
 
+  signals:
+    // The window has closed and hidden; it is never shown again.
+    void closed();
+
   protected:
     void onClose() override { FormClose(); }
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* mainWindow_;

@@ -1,61 +1,37 @@
 // The entry window: its layout, the two modes and the save.
 #include "windows/mp3_adicionar.h"
 
-#include <QEvent>
-#include <QPalette>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QStyledItemDelegate>
 #include <optional>
 #include <string>
 
 #include "catalogue/record_writer.h"
 #include "catalogue/storable.h"
 #include "toolkit/bit_button.h"
+#include "toolkit/builders.h"
 #include "toolkit/memo.h"
+#include "toolkit/picture.h"
 #include "toolkit/scaling.h"
-#include "windows/artwork_words.h"
+#include "windows/artwork.h"
 #include "windows/text_codec.h"
 
 TForm2* Form2 = nullptr;
 
 namespace {
 
-const QColor kMaroon(128, 0, 0);
+using tk::Box;
+using tk::Fit;
 
-tk::Picture* makePicture(QWidget* parent, const char* name, const QString& artwork, bool stretch,
-                         int left, int top, int width, int height) {
-    auto* picture = new tk::Picture(parent);
-    picture->setObjectName(QString::fromLatin1(name));
-    picture->loadArtwork(artwork);
-    picture->setAccessibleName(artworkWords(artwork));
-    picture->setStretch(stretch);
-    tk::Form::place(picture, left, top, width, height);
-    return picture;
-}
-
-// A black panel without bevel or caption: it only carries a picture.
-QWidget* makePanel(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-    tk::Form::place(panel, left, top, width, height);
-    return panel;
-}
-
-void setMaroonText(QWidget* field) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, kMaroon);
-    field->setPalette(palette);
-}
-
-QLineEdit* makeEdit(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+QLineEdit* makeNameEdit(QWidget* parent, const char* name, Box box) {
+    QLineEdit* edit = tk::makeEdit(parent, name, box);
     edit->setFrame(false);
     edit->setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 17, true));
-    setMaroonText(edit);
+    tk::setTextColour(edit, tk::clMaroon);
     return edit;
 }
 
@@ -63,53 +39,51 @@ std::string listBytes(const QString& text, mp3::FieldName field) {
     return mp3::storableBytes(win::utf16(text), mp3::Store::ListFile, mp3::describeField(field));
 }
 
+// The combo box's list shows rows 16 layout pixels high, whatever the style would make them.
+class RowHeightDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), tk::scaled(16)};
+    }
+};
+
 }  // namespace
 
 TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow)
     : ChildWindow(platform, mainWindow), Ficheiro_Lista_(&Ficheiro_Lista) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString::fromUtf8("Introduzir novas músicas"));
+    setWindowTitle(QStringLiteral("Introduzir novas músicas"));
     placeWindow(288, 225, 587, 345, Border::FixedSingle);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    tk::fillBackground(this, tk::clBlack);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
 
     // Created in the order they are painted: every picture first, since windowed controls lie
     // above pictures; of two panels the later lies above the earlier.
     QWidget* c = client();
-    const QString frame = QStringLiteral(":/artwork/frame.jpg");
-    Image5 = makePicture(c, "Image5", frame, true, 272, 88, 273, 41);
-    Image4 = makePicture(c, "Image4", frame, true, 16, 88, 257, 41);
-    Image3 = makePicture(c, "Image3", frame, true, 16, 152, 465, 185);
-    Image6 = makePicture(c, "Image6", QStringLiteral(":/artwork/caption_nome_do_artista.jpg"),
-                         false, 16, 64, 137, 25);
-    Image7 = makePicture(c, "Image7", QStringLiteral(":/artwork/caption_nome_do_album.jpg"), false,
-                         272, 64, 145, 25);
-    Image9 = makePicture(c, "Image9", QStringLiteral(":/artwork/caption_cd_no.jpg"), false, 456,
-                         128, 97, 25);
+    Image5 = artworkPicture(c, "Image5", "frame", {272, 88, 273, 41}, Fit::Stretch);
+    Image4 = artworkPicture(c, "Image4", "frame", {16, 88, 257, 41}, Fit::Stretch);
+    Image3 = artworkPicture(c, "Image3", "frame", {16, 152, 465, 185}, Fit::Stretch);
+    Image6 =
+        artworkPicture(c, "Image6", "caption_nome_do_artista", {16, 64, 137, 25}, Fit::Natural);
+    Image7 = artworkPicture(c, "Image7", "caption_nome_do_album", {272, 64, 145, 25}, Fit::Natural);
+    Image9 = artworkPicture(c, "Image9", "caption_cd_no", {456, 128, 97, 25}, Fit::Natural);
 
-    Panel4 = makePanel(c, "Panel4", 18, 132, 321, 23);
-    Image10 =
-        makePicture(Panel4, "Image10", QStringLiteral(":/artwork/caption_introduza_os_mp3.jpg"),
-                    false, 0, 0, 265, 23);
-    Panel3 = makePanel(c, "Panel3", 18, 128, 313, 25);
-    Image8 = makePicture(Panel3, "Image8", QStringLiteral(":/artwork/caption_musicas_do_cd.jpg"),
-                         false, 0, 0, 129, 25);
-    Panel2 = makePanel(c, "Panel2", 0, 0, 233, 65);
-    Image2 = makePicture(Panel2, "Image2", QStringLiteral(":/artwork/title_novo_album.jpg"), true,
-                         0, 0, 217, 57);
-    Panel1 = makePanel(c, "Panel1", 0, 0, 233, 65);
-    Image1 = makePicture(Panel1, "Image1", QStringLiteral(":/artwork/title_novo_mp3.jpg"), true, 0,
-                         0, 193, 57);
+    Panel4 = tk::makePanel(c, "Panel4", {18, 132, 321, 23});
+    Image10 = artworkPicture(Panel4, "Image10", "caption_introduza_os_mp3", {0, 0, 265, 23},
+                             Fit::Natural);
+    Panel3 = tk::makePanel(c, "Panel3", {18, 128, 313, 25});
+    Image8 =
+        artworkPicture(Panel3, "Image8", "caption_musicas_do_cd", {0, 0, 129, 25}, Fit::Natural);
+    Panel2 = tk::makePanel(c, "Panel2", {0, 0, 233, 65});
+    Image2 = artworkPicture(Panel2, "Image2", "title_novo_album", {0, 0, 217, 57}, Fit::Stretch);
+    Panel1 = tk::makePanel(c, "Panel1", {0, 0, 233, 65});
+    Image1 = artworkPicture(Panel1, "Image1", "title_novo_mp3", {0, 0, 193, 57}, Fit::Stretch);
 
-    NovoArtista_Edit = makeEdit(c, "NovoArtista_Edit");
+    NovoArtista_Edit = makeNameEdit(c, "NovoArtista_Edit", {32, 96, 225, 24});
     NovoArtista_Edit->setAccessibleName(Image6->accessibleName());
-    place(NovoArtista_Edit, 32, 96, 225, 24);
-    NovaMusica_Edit = makeEdit(c, "NovaMusica_Edit");
+    NovaMusica_Edit = makeNameEdit(c, "NovaMusica_Edit", {288, 96, 241, 24});
     NovaMusica_Edit->setAccessibleName(Image7->accessibleName());
-    place(NovaMusica_Edit, 288, 96, 241, 24);
 
     NovoCD_Memo = new QPlainTextEdit(c);
     NovoCD_Memo->setObjectName(QStringLiteral("NovoCD_Memo"));
@@ -121,30 +95,21 @@ TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* m
     // Tab moves on through the tab order, as in the other fields.
     NovoCD_Memo->setTabChangesFocus(true);
     NovoCD_Memo->setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13, true, true));
-    setMaroonText(NovoCD_Memo);
-    place(NovoCD_Memo, 64, 184, 377, 121);
+    tk::setTextColour(NovoCD_Memo, tk::clMaroon);
+    place(NovoCD_Memo, {64, 184, 377, 121});
 
-    Gravar = tk::makeBitButton(tk::BitKind::Ok, QStringLiteral("&Gravar"), c);
-    Gravar->setObjectName(QStringLiteral("Gravar"));
-    place(Gravar, 488, 288, 91, 41);
-    BitBtn1 = tk::makeBitButton(tk::BitKind::Cancel, QStringLiteral("&Apagar"), c);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    place(BitBtn1, 488, 246, 91, 41);
+    Gravar = tk::makeBitButton(c, "Gravar", tk::BitKind::Ok, "&Gravar", {488, 288, 91, 41});
+    BitBtn1 = tk::makeBitButton(c, "BitBtn1", tk::BitKind::Cancel, "&Apagar", {488, 246, 91, 41});
 
-    CD_Musica = new QComboBox(c);
-    CD_Musica->setObjectName(QStringLiteral("CD_Musica"));
+    QStringList numbers;
+    for (int n = 1; n <= 40; ++n) numbers << QString::number(n);
+    CD_Musica = tk::makeEditableCombo(c, "CD_Musica", {488, 160, 89, 24}, numbers);
+    CD_Musica->setItemDelegate(new RowHeightDelegate(CD_Musica));
     CD_Musica->setAccessibleName(Image9->accessibleName());
     // On Linux Qt reports a combo box's text as its name and takes the caption from a label
     // whose buddy it is; a picture cannot be one, so the caption goes in the description.
     CD_Musica->setAccessibleDescription(Image9->accessibleName());
-    CD_Musica->setEditable(true);
-    // Only the text counts; Enter saves rather than adding the text to the list.
-    CD_Musica->setInsertPolicy(QComboBox::NoInsert);
-    QStringList numbers;
-    for (int n = 1; n <= 40; ++n) numbers << QString::number(n);
-    CD_Musica->addItems(numbers);
     CD_Musica->setCurrentIndex(0);
-    place(CD_Musica, 488, 160, 89, 24);
 
     setTabOrder(NovoArtista_Edit, NovaMusica_Edit);
     setTabOrder(NovaMusica_Edit, NovoCD_Memo);

@@ -1,17 +1,18 @@
 // The entry window: appends loose MP3s or an album to the list file.
 #pragma once
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QWidget>
-
-#include "toolkit/picture.h"
 #include "windows/child_window.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace mp3 {
 class TextFile;
+}
+namespace tk {
+class Picture;
 }
 
 class TForm2 : public ChildWindow {
@@ -25,6 +26,11 @@ class TForm2 : public ChildWindow {
 
     // The save, run through the error wrapper: every refusal keeps the fields.
     void GravarClick();
+
+  private:
+    void save();
+    // The memo is named by the caption the mode shows above it.
+    void nameMemo();
 
     tk::Picture* Image5;
     tk::Picture* Image4;
@@ -46,11 +52,6 @@ class TForm2 : public ChildWindow {
     QPushButton* Gravar;
     QPushButton* BitBtn1;
     QComboBox* CD_Musica;
-
-  private:
-    void save();
-    // The memo is named by the caption the mode shows above it.
-    void nameMemo();
 
     mp3::TextFile* Ficheiro_Lista_;
 };

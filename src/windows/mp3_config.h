@@ -1,12 +1,15 @@
 // The configuration window: the player's path and the CD drive, saved in "config.ini".
 #pragma once
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include "toolkit/label.h"
 #include "windows/child_window.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tk {
+class Label;
+}
 
 class TForm3 : public ChildWindow {
     Q_OBJECT
@@ -19,6 +22,7 @@ class TForm3 : public ChildWindow {
     // "&Restaurar": the defaults back in the fields; nothing is written.
     void BitBtn2Click();
 
+  private:
     tk::Label* Label1;
     QLineEdit* Winamp_Path;
     tk::Label* Label2;

@@ -1,10 +1,14 @@
 // The help window: its layout, the page buttons and the close that re-enables the main window.
 #include "windows/mp3_help.h"
 
-#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
+#include "toolkit/builders.h"
 #include "toolkit/memo.h"
+#include "toolkit/picture.h"
 #include "toolkit/scaling.h"
+#include "windows/artwork.h"
 #include "windows/help_pages.h"
 
 TForm4* Form4 = nullptr;
@@ -19,19 +23,8 @@ constexpr int kWindowHeight = 497;
 constexpr int kBorder = 4;
 constexpr int kTitleBar = 26;
 
-void paintBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QWidget* makePanel(QWidget* parent, const char* name) {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(QLatin1String(name));
-    paintBackground(panel, Qt::white);
-    tk::Form::place(panel, 48, 88, 369, 329);
-    return panel;
+QWidget* makePage(QWidget* parent, const char* name) {
+    return tk::makePanel(parent, name, {48, 88, 369, 329}, tk::clWhite);
 }
 
 QPlainTextEdit* makeMemo(QWidget* panel, const char* name, HelpPage page) {
@@ -56,24 +49,20 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
     placeWindow(320, 154, kWindowWidth - 2 * kBorder, kWindowHeight - kTitleBar - 2 * kBorder,
                 Border::Sizeable);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
-    paintBackground(client(), Qt::black);
+    tk::fillBackground(client(), tk::clBlack);
 
     // No layout manager: the components keep their places when the window is resized. Created
     // in this order, later ones lie above earlier ones, so Panel1 covers Panel3 and Panel4.
-    Image1 = new tk::Picture(client());
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->loadArtwork(QStringLiteral(":/artwork/frame_help.jpg"));
-    Image1->setStretch(true);
-    place(Image1, 8, 56, 449, 393);
+    Image1 = artworkPicture(client(), "Image1", "frame_help", {8, 56, 449, 393}, tk::Fit::Stretch);
 
-    Panel3 = makePanel(client(), "Panel3");
+    Panel3 = makePage(client(), "Panel3");
     Memo4 = makeMemo(Panel3, "Memo4", HelpPage::Procurar);
-    Panel4 = makePanel(client(), "Panel4");
+    Panel4 = makePage(client(), "Panel4");
     Memo3 = makeMemo(Panel4, "Memo3", HelpPage::Alterar);
-    Panel2 = makePanel(client(), "Panel2");
+    Panel2 = makePage(client(), "Panel2");
     Memo2 = makeMemo(Panel2, "Memo2", HelpPage::Listas);
     Panel2->hide();
-    Panel1 = makePanel(client(), "Panel1");
+    Panel1 = makePage(client(), "Panel1");
     Memo1 = makeMemo(Panel1, "Memo1", HelpPage::Geral);
 
     struct PageButton {
@@ -94,8 +83,7 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
         auto* button = new QPushButton(QLatin1String(entry.caption), client());
         button->setObjectName(QLatin1String(entry.name));
         place(button, entry.left, 0, 113, 49);
-        connect(button, &QPushButton::clicked, this,
-                [this, handler = entry.handler] { run([this, handler] { (this->*handler)(); }); });
+        tk::connectHandler(this, button, &QPushButton::clicked, entry.handler);
         *entry.button = button;
         // A page has no caption of its own; the button that shows it names it.
         entry.page->setAccessibleName(QLatin1String(entry.caption));

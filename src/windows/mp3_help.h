@@ -1,12 +1,14 @@
 // The help window: four pages of help text, one shown at a time, chosen by four buttons.
 #pragma once
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QWidget>
-
-#include "toolkit/picture.h"
 #include "windows/child_window.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tk {
+class Picture;
+}
 
 class TForm4 : public ChildWindow {
     Q_OBJECT
@@ -18,6 +20,9 @@ class TForm4 : public ChildWindow {
     void Button2Click();
     void Button3Click();
     void Button4Click();
+
+  private:
+    void showOnly(QWidget* panel);
 
     tk::Picture* Image1;
     QWidget* Panel3;  // "Procurar"
@@ -32,9 +37,6 @@ class TForm4 : public ChildWindow {
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* Button4;
-
-  private:
-    void showOnly(QWidget* panel);
 };
 
 extern TForm4* Form4;

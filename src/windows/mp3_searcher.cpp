@@ -4,12 +4,18 @@
 #include <QAction>
 #include <QFile>
 #include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "catalogue/list_file.h"
 #include "toolkit/accessibility.h"
+#include "toolkit/builders.h"
+#include "toolkit/label.h"
+#include "toolkit/list_box.h"
+#include "toolkit/picture.h"
 #include "toolkit/scaling.h"
-#include "windows/artwork_words.h"
+#include "windows/artwork.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -19,62 +25,24 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QColor clTeal(0x00, 0x80, 0x80);
-const QColor clNavy(0x00, 0x00, 0x80);
-const QColor clLime(0x00, 0xFF, 0x00);
-const QColor clMaroon(0x80, 0x00, 0x00);
-
-QWidget* panel(QWidget* parent, const char* name) {
-    auto* p = new QWidget(parent);
-    p->setObjectName(name);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    p->setPalette(pal);
-    tk::Form::place(p, 0, 0, 769, 537);
-    return p;
-}
-
-enum class Fit { Natural, Stretch };
-enum class Cursor { Arrow, Hand };
-
-tk::Picture* picture(QWidget* parent, const char* name, const char* artwork, int left, int top,
-                     int width, int height, Fit fit, Cursor cursor = Cursor::Arrow) {
-    auto* p = new tk::Picture(parent);
-    p->setObjectName(name);
-    const QString path = QString(":/artwork/%1.jpg").arg(artwork);
-    p->loadArtwork(path);
-    p->setAccessibleName(artworkWords(path));
-    p->setStretch(fit == Fit::Stretch);
-    p->setHandCursor(cursor == Cursor::Hand);
-    tk::Form::place(p, left, top, width, height);
-    return p;
-}
+using tk::Box;
+using tk::Cursor;
+using tk::Fit;
 
 tk::Label* cdLabel(QWidget* parent, const char* name, int left, int top) {
-    auto* label = new tk::Label(parent);
-    label->setObjectName(name);
+    tk::Label* label = tk::makeLabel(parent, name, left, top);
     label->setFont(tk::layoutFont("Times New Roman", 20, true));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, clTeal);
-    label->setPalette(pal);
-    label->move(tk::scaled(left), tk::scaled(top));
+    tk::setTextColour(label, tk::clTeal);
     label->setCaption(QString());
     return label;
 }
 
-tk::ListBox* listBox(QWidget* parent, const char* name, int left, int top, int width, int height,
-                     const QColor& textColour, Cursor cursor) {
-    auto* list = new tk::ListBox(parent);
-    list->setObjectName(name);
-    list->setFont(tk::layoutFont("MS Sans Serif", 13));
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::Text, textColour);
-    list->setPalette(pal);
-    list->setHandCursor(cursor == Cursor::Hand);
-    tk::Form::place(list, left, top, width, height);
-    return list;
+// An album's tracks, from slot 2 on, into a list (which sorts them if it is sorted).
+void fillTracks(tk::ListBox* list, const mp3::Catalogue& catalogue, std::size_t a) {
+    list->clearItems();
+    for (std::size_t s = 2; s <= catalogue.CD_NumEntradas(a); ++s) {
+        list->add(win::fromCp1252(catalogue.CD_Conteudo(a, s)));
+    }
 }
 
 // Loose entries reach their list as they are read; album headers once the whole file is read.
@@ -100,12 +68,8 @@ class WindowPlayerHost : public mp3::PlayerHost {
     void startPlayer(const mp3::PlayerStart& start) override {
         std::vector<std::string> arguments;
         for (const std::string& a : start.arguments) arguments.push_back(win::cp1252ToLocal(a));
-        try {
-            platform_.processStarter->start(win::cp1252ToLocal(start.program), arguments,
-                                            win::cp1252ToLocal(start.workingDirectory));
-        } catch (...) {
-            // The start's result is not reported; the player deals with what it was given.
-        }
+        platform_.processStarter->start(win::cp1252ToLocal(start.program), arguments,
+                                        win::cp1252ToLocal(start.workingDirectory));
     }
 
   private:
@@ -119,14 +83,13 @@ TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main), OpenDia
     setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size));
+    }
     setWindowIcon(icon);
     setFont(tk::layoutFont("MS Sans Serif", 13));
-    QPalette pal = client()->palette();
-    pal.setColor(QPalette::Window, palette().color(QPalette::Dark));  // clBtnShadow
-    client()->setPalette(pal);
-    client()->setAutoFillBackground(true);
+    // clBtnShadow, seen only in the rightmost column: the panels are a pixel narrower.
+    tk::fillBackground(client(), palette().color(QPalette::Dark));
 
     OpenDialog1.title = "Abrir Lista de MP3";
     OpenDialog1.filter = {{"Lista de MP3", "*.txt"}, {"Todos os Ficheiros", "*"}};
@@ -135,8 +98,8 @@ TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main), OpenDia
     OpenDialog1.initialDir = ".";
 
     buildMenus();
-    Panel1 = panel(client(), "Panel1");
-    Panel2 = panel(client(), "Panel2");
+    Panel1 = tk::makePanel(client(), "Panel1", {0, 0, 769, 537});
+    Panel2 = tk::makePanel(client(), "Panel2", {0, 0, 769, 537});
     Panel1->raise();
     buildListsView();
     buildSearchView();
@@ -160,40 +123,43 @@ TForm1::~TForm1() {
 
 void TForm1::buildListsView() {
     QWidget* p = Panel1;
-    picture(p, "Image1", "frame", 24, 56, 361, 425, Fit::Stretch);
-    tk::Picture* title = picture(p, "Image4", "title_mp3", 16, 8, 89, 49, Fit::Stretch);
-    Image9 = picture(p, "Image9", "button_play", 28, 476, 129, 33, Fit::Stretch, Cursor::Hand);
+    artworkPicture(p, "Image1", "frame", {24, 56, 361, 425}, Fit::Stretch);
+    tk::Picture* title = artworkPicture(p, "Image4", "title_mp3", {16, 8, 89, 49}, Fit::Stretch);
+    Image9 =
+        artworkPicture(p, "Image9", "button_play", {28, 476, 129, 33}, Fit::Stretch, Cursor::Hand);
     tk::Picture* caption =
-        picture(p, "Image7", "caption_presente_no_cd", 180, 480, 169, 25, Fit::Stretch);
+        artworkPicture(p, "Image7", "caption_presente_no_cd", {180, 480, 169, 25}, Fit::Stretch);
     numeroCD_MP3 = cdLabel(p, "numeroCD_MP3", 349, 480);
     tk::relateCaption(caption, numeroCD_MP3);
-    Image10 = picture(p, "Image10", "button_play", 392, 479, 129, 33, Fit::Stretch, Cursor::Hand);
-    picture(p, "Image3", "frame", 384, 312, 361, 167, Fit::Stretch);
-    Label1 = new tk::Label(p);
-    Label1->setObjectName("Label1");
+    Image10 = artworkPicture(p, "Image10", "button_play", {392, 479, 129, 33}, Fit::Stretch,
+                             Cursor::Hand);
+    artworkPicture(p, "Image3", "frame", {384, 312, 361, 167}, Fit::Stretch);
+    Label1 = tk::makeLabel(p, "Label1", 624, 504);
     Label1->setFont(tk::layoutFont("MS Sans Serif", 13));
-    QPalette pal = Label1->palette();
-    pal.setColor(QPalette::WindowText, clLime);
-    Label1->setPalette(pal);
+    tk::setTextColour(Label1, tk::clLime);
     Label1->setText("v0.8");
-    tk::Form::place(Label1, 624, 504, 113, 16);
+    tk::Form::place(Label1, {624, 504, 113, 16});
     tk::Picture* contentsTitle =
-        picture(p, "Image6", "title_conteudo_do_cd", 384, 264, 289, 57, Fit::Stretch);
-    picture(p, "Image2", "frame", 384, 56, 361, 169, Fit::Stretch);
-    caption = picture(p, "Image8", "caption_presente_no_cd", 552, 224, 169, 25, Fit::Stretch);
+        artworkPicture(p, "Image6", "title_conteudo_do_cd", {384, 264, 289, 57}, Fit::Stretch);
+    artworkPicture(p, "Image2", "frame", {384, 56, 361, 169}, Fit::Stretch);
+    caption =
+        artworkPicture(p, "Image8", "caption_presente_no_cd", {552, 224, 169, 25}, Fit::Stretch);
     numeroCD_CD = cdLabel(p, "numeroCD_CD", 717, 224);
     tk::relateCaption(caption, numeroCD_CD);
     tk::Picture* albumsTitle =
-        picture(p, "Image5", "title_cds_completos", 384, 8, 257, 57, Fit::Stretch);
+        artworkPicture(p, "Image5", "title_cds_completos", {384, 8, 257, 57}, Fit::Stretch);
 
-    ListaMP3_Total = listBox(p, "ListaMP3_Total", 48, 80, 313, 365, clNavy, Cursor::Hand);
+    ListaMP3_Total =
+        tk::makeListBox(p, "ListaMP3_Total", {48, 80, 313, 365}, tk::clNavy, Cursor::Hand);
     ListaMP3_Total->setAccessibleName(title->accessibleName());
     // Hints are off, so this text is never shown.
     ListaMP3_Total->setProperty("hint", QString("Duplo Clique para ouvir a música!!"));
-    Lista_ConteudoCDs = listBox(p, "Lista_ConteudoCDs", 424, 336, 289, 118, clTeal, Cursor::Hand);
+    Lista_ConteudoCDs =
+        tk::makeListBox(p, "Lista_ConteudoCDs", {424, 336, 289, 118}, tk::clTeal, Cursor::Hand);
     Lista_ConteudoCDs->setAccessibleName(contentsTitle->accessibleName());
     Lista_ConteudoCDs->setSorted(true);
-    ListaCDS_Total = listBox(p, "ListaCDS_Total", 424, 80, 289, 121, clTeal, Cursor::Hand);
+    ListaCDS_Total =
+        tk::makeListBox(p, "ListaCDS_Total", {424, 80, 289, 121}, tk::clTeal, Cursor::Hand);
     ListaCDS_Total->setAccessibleName(albumsTitle->accessibleName());
     for (tk::ListBox* list : {ListaMP3_Total, Lista_ConteudoCDs, ListaCDS_Total}) {
         list->setPopupMenu(PopMenu);
@@ -202,43 +168,40 @@ void TForm1::buildListsView() {
 
 void TForm1::buildSearchView() {
     QWidget* p = Panel2;
-    picture(p, "Image19", "frame", 16, 232, 273, 289, Fit::Stretch);
-    picture(p, "Image14", "decoration", 600, -8, 329, 545, Fit::Stretch);
-    picture(p, "Image11", "title_pesquisa_de_mp3", 8, 8, 289, 57, Fit::Stretch);
+    artworkPicture(p, "Image19", "frame", {16, 232, 273, 289}, Fit::Stretch);
+    artworkPicture(p, "Image14", "decoration", {600, -8, 329, 545}, Fit::Stretch);
+    artworkPicture(p, "Image11", "title_pesquisa_de_mp3", {8, 8, 289, 57}, Fit::Stretch);
     tk::Picture* searchCaption =
-        picture(p, "Image12", "caption_texto_a_procurar", 16, 104, 177, 33, Fit::Natural);
-    picture(p, "Image13", "frame", 16, 136, 545, 41, Fit::Stretch);
-    Image15 =
-        picture(p, "Image15", "button_procurar", 579, 128, 145, 57, Fit::Stretch, Cursor::Hand);
-    Image16 = picture(p, "Image16", "button_play", 579, 459, 145, 57, Fit::Stretch, Cursor::Hand);
+        artworkPicture(p, "Image12", "caption_texto_a_procurar", {16, 104, 177, 33}, Fit::Natural);
+    artworkPicture(p, "Image13", "frame", {16, 136, 545, 41}, Fit::Stretch);
+    Image15 = artworkPicture(p, "Image15", "button_procurar", {579, 128, 145, 57}, Fit::Stretch,
+                             Cursor::Hand);
+    Image16 = artworkPicture(p, "Image16", "button_play", {579, 459, 145, 57}, Fit::Stretch,
+                             Cursor::Hand);
     tk::Picture* mp3Caption =
-        picture(p, "Image18", "caption_mp3_encontrados", 16, 200, 185, 33, Fit::Natural);
+        artworkPicture(p, "Image18", "caption_mp3_encontrados", {16, 200, 185, 33}, Fit::Natural);
     numCD_found = cdLabel(p, "numCD_found", 722, 240);
     tk::Picture* foundCaption =
-        picture(p, "Image17", "caption_presente_no_cd", 556, 240, 165, 25, Fit::Stretch);
+        artworkPicture(p, "Image17", "caption_presente_no_cd", {556, 240, 165, 25}, Fit::Stretch);
     tk::relateCaption(foundCaption, numCD_found);
-    picture(p, "Image20", "frame", 288, 235, 273, 118, Fit::Stretch);
-    picture(p, "Image21", "frame", 288, 384, 273, 132, Fit::Stretch);
+    artworkPicture(p, "Image20", "frame", {288, 235, 273, 118}, Fit::Stretch);
+    artworkPicture(p, "Image21", "frame", {288, 384, 273, 132}, Fit::Stretch);
     tk::Picture* albumsCaption =
-        picture(p, "Image22", "caption_cds_encontrados", 288, 200, 153, 33, Fit::Natural);
+        artworkPicture(p, "Image22", "caption_cds_encontrados", {288, 200, 153, 33}, Fit::Natural);
     tk::Picture* tracksCaption =
-        picture(p, "Image23", "caption_musicas_do_cd", 288, 352, 137, 33, Fit::Natural);
+        artworkPicture(p, "Image23", "caption_musicas_do_cd", {288, 352, 137, 33}, Fit::Natural);
 
-    Artista_Search = new QLineEdit(p);
-    Artista_Search->setObjectName("Artista_Search");
+    Artista_Search = tk::makeEdit(p, "Artista_Search", {72, 146, 433, 20});
     Artista_Search->setAccessibleName(searchCaption->accessibleName());
     Artista_Search->setFrame(false);
     Artista_Search->setFont(tk::layoutFont("MS Sans Serif", 17, true));
-    QPalette pal = Artista_Search->palette();
-    pal.setColor(QPalette::Text, clMaroon);
-    pal.setColor(QPalette::Base, Qt::white);
-    Artista_Search->setPalette(pal);
-    tk::Form::place(Artista_Search, 72, 146, 433, 20);
-    Artista_Found = listBox(p, "Artista_Found", 40, 256, 225, 241, clNavy, Cursor::Arrow);
+    tk::setTextColour(Artista_Search, tk::clMaroon);
+    Artista_Found =
+        tk::makeListBox(p, "Artista_Found", {40, 256, 225, 241}, tk::clNavy, Cursor::Arrow);
     Artista_Found->setAccessibleName(mp3Caption->accessibleName());
-    CDs_Found = listBox(p, "CDs_Found", 312, 248, 225, 89, clNavy, Cursor::Arrow);
+    CDs_Found = tk::makeListBox(p, "CDs_Found", {312, 248, 225, 89}, tk::clNavy, Cursor::Arrow);
     CDs_Found->setAccessibleName(albumsCaption->accessibleName());
-    Musicas_CD = listBox(p, "Musicas_CD", 312, 400, 225, 97, clNavy, Cursor::Arrow);
+    Musicas_CD = tk::makeListBox(p, "Musicas_CD", {312, 400, 225, 97}, tk::clNavy, Cursor::Arrow);
     Musicas_CD->setAccessibleName(tracksCaption->accessibleName());
 }
 
@@ -254,16 +217,16 @@ void TForm1::buildMenus() {
                           void (TForm1::*handler)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
-        if (handler) on(action, &QAction::triggered, handler);
+        if (handler) tk::connectHandler(this, action, &QAction::triggered, handler);
         return action;
     };
     QMenu* file = addMenu("File1", "&Ficheiro");
     addItem(file, "Novo1", "&Nova Lista", &TForm1::Novo1Click);
     // Greyed in the layout and never enabled.
     addItem(file, "Abrir1", "&Abrir Lista", nullptr)->setEnabled(false);
-    addItem(file, "Configurao1", QString::fromUtf8("&Configuração"), &TForm1::Configurao1Click);
+    addItem(file, "Configurao1", "&Configuração", &TForm1::Configurao1Click);
     addItem(file, "Sair1", "&Sair", &TForm1::Sair1Click);
-    QMenu* operations = addMenu("Pesquisar1", QString::fromUtf8("&Operações"));
+    QMenu* operations = addMenu("Pesquisar1", "&Operações");
     addItem(operations, "Pesquisar2", "&Pesquisar", &TForm1::Pesquisar2Click);
     addItem(operations, "ListarMP31", "&Listar MP3", &TForm1::ListarMP31Click);
     QMenu* change = addMenu("Alterar1", "A&lterar");
@@ -277,31 +240,32 @@ void TForm1::buildMenus() {
     PopMenu->addAction("&Apagar da Lista")->setObjectName("Apagar1");
 }
 
-template <typename Sender, typename Signal>
-void TForm1::on(Sender* sender, Signal signal, void (TForm1::*handler)()) {
-    connect(sender, signal, this,
-            [this, handler] { run([this, handler] { (this->*handler)(); }); });
-}
-
 void TForm1::connectHandlers() {
-    on(ListaMP3_Total, &tk::ListBox::clicked, &TForm1::ListaMP3_TotalClick);
-    on(ListaCDS_Total, &tk::ListBox::clicked, &TForm1::ListaCDS_TotalClick);
-    on(Image9, &tk::Picture::clicked, &TForm1::Image9Click);
-    on(Image10, &tk::Picture::clicked, &TForm1::Image10Click);
-    on(Image15, &tk::Picture::clicked, &TForm1::Image15Click);
+    tk::connectHandler(this, ListaMP3_Total, &tk::ListBox::clicked, &TForm1::ListaMP3_TotalClick);
+    tk::connectHandler(this, ListaCDS_Total, &tk::ListBox::clicked, &TForm1::ListaCDS_TotalClick);
+    tk::connectHandler(this, Image9, &tk::Picture::clicked, &TForm1::Image9Click);
+    tk::connectHandler(this, Image10, &tk::Picture::clicked, &TForm1::Image10Click);
+    tk::connectHandler(this, Image15, &tk::Picture::clicked, &TForm1::Image15Click);
     for (tk::Picture* button : {Image9, Image10, Image15}) button->setPressable(true);
     // Drawn as a play button with a hand cursor but given no handler: a press, as a click,
     // does nothing.
     Image16->setPressable(true);
-    on(Artista_Found, &tk::ListBox::clicked, &TForm1::Artista_FoundClick);
-    on(CDs_Found, &tk::ListBox::clicked, &TForm1::CDs_FoundClick);
+    tk::connectHandler(this, Artista_Found, &tk::ListBox::clicked, &TForm1::Artista_FoundClick);
+    tk::connectHandler(this, CDs_Found, &tk::ListBox::clicked, &TForm1::CDs_FoundClick);
 }
 
 template <typename Window>
-Window* TForm1::keep(std::unique_ptr<Window> window) {
-    Window* raw = window.get();
-    openedWindows_.push_back(std::move(window));
-    return raw;
+Window* TForm1::openChild(std::unique_ptr<Window> window, Window*& global) {
+    Window* opened = window.get();
+    child_ = std::move(window);
+    global = opened;
+    connect(opened, &ChildWindow::closed, this, [this, opened, &global] {
+        if (global == opened) global = nullptr;
+        if (child_.get() == opened) child_.release()->deleteLater();
+    });
+    opened->present();
+    setEnabled(false);
+    return opened;
 }
 
 void TForm1::FormCreate() {
@@ -335,10 +299,7 @@ void TForm1::ListaCDS_TotalClick() {
     if (r < 0 || !ListaCDS_Total->selected(r)) return;
     const std::size_t a = static_cast<std::size_t>(r) + 1;
     numeroCD_CD->setCaption(win::fromCp1252(Catalogue.CD_NumCD(a)));
-    Lista_ConteudoCDs->clearItems();
-    for (std::size_t s = 2; s <= Catalogue.CD_NumEntradas(a); ++s) {
-        Lista_ConteudoCDs->add(win::fromCp1252(Catalogue.CD_Conteudo(a, s)));
-    }
+    fillTracks(Lista_ConteudoCDs, Catalogue, a);
 }
 
 void TForm1::Pesquisar2Click() {
@@ -376,29 +337,19 @@ void TForm1::Novo1Click() {
 }
 
 void TForm1::Configurao1Click() {
-    Form3 = keep(std::make_unique<TForm3>(platform(), this));
-    Form3->present();
-    setEnabled(false);
+    openChild(std::make_unique<TForm3>(platform(), this), Form3);
 }
 
 void TForm1::NovoMP31Click() {
-    Form2 = keep(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this));
-    Form2->present();
-    setEnabled(false);
-    Form2->setMp3Mode();
+    openChild(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this), Form2)->setMp3Mode();
 }
 
 void TForm1::Novolbum1Click() {
-    Form2 = keep(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this));
-    Form2->present();
-    setEnabled(false);
-    Form2->setAlbumMode();
+    openChild(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this), Form2)->setAlbumMode();
 }
 
 void TForm1::Sobre1Click() {
-    Form4 = keep(std::make_unique<TForm4>(platform(), this));
-    Form4->present();
-    setEnabled(false);
+    openChild(std::make_unique<TForm4>(platform(), this), Form4);
 }
 
 void TForm1::playItem(const mp3::PlayItem& item) {
@@ -449,8 +400,5 @@ void TForm1::CDs_FoundClick() {
     if (r < 0 || !CDs_Found->selected(r)) return;
     const std::size_t a = Results.albumAt(static_cast<std::size_t>(r) + 1);
     numCD_found->setCaption(win::fromCp1252(Catalogue.CD_NumCD(a)));
-    Musicas_CD->clearItems();
-    for (std::size_t s = 2; s <= Catalogue.CD_NumEntradas(a); ++s) {
-        Musicas_CD->add(win::fromCp1252(Catalogue.CD_Conteudo(a, s)));
-    }
+    fillTracks(Musicas_CD, Catalogue, a);
 }

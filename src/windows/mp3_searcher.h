@@ -1,11 +1,7 @@
 // The main window: the lists view, the search view, the menus, activation, browsing and playing.
 #pragma once
 
-#include <QLineEdit>
-#include <QMenu>
-#include <QWidget>
 #include <memory>
-#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/config_file.h"
@@ -13,12 +9,17 @@
 #include "catalogue/search.h"
 #include "catalogue/text_file.h"
 #include "toolkit/form.h"
-#include "toolkit/label.h"
-#include "toolkit/list_box.h"
 #include "toolkit/open_dialog.h"
-#include "toolkit/picture.h"
 
-class QAction;
+class QLineEdit;
+class QMenu;
+class ChildWindow;
+
+namespace tk {
+class Label;
+class ListBox;
+class Picture;
+}  // namespace tk
 
 class TForm1 : public tk::Form {
     Q_OBJECT
@@ -35,7 +36,7 @@ class TForm1 : public tk::Form {
     mp3::SearchResults Results;
     tk::OpenDialog OpenDialog1;
 
-    // Handlers, public so the seams' tests can drive them as a click would.
+    // Handlers, public so tests can drive them as a click would.
     void FormCreate();
     void FormActivate();
     void ListaMP3_TotalClick();
@@ -53,6 +54,20 @@ class TForm1 : public tk::Form {
     void Image15Click();
     void Artista_FoundClick();
     void CDs_FoundClick();
+
+  protected:
+    void onActivate() override;
+
+  private:
+    void buildListsView();
+    void buildSearchView();
+    void buildMenus();
+    void connectHandlers();
+    void playItem(const mp3::PlayItem& item);
+    // Shows a window opened from the menu and disables this one until it closes; `global` names
+    // it meanwhile. Once closed it can never show again, so it is freed.
+    template <typename Window>
+    Window* openChild(std::unique_ptr<Window> window, Window*& global);
 
     QWidget* Panel1;
     QWidget* Panel2;
@@ -73,23 +88,7 @@ class TForm1 : public tk::Form {
     tk::Label* numCD_found;
     QMenu* PopMenu;
 
-  protected:
-    void onActivate() override;
-
-  private:
-    void buildListsView();
-    void buildSearchView();
-    void buildMenus();
-    void connectHandlers();
-    void playItem(const mp3::PlayItem& item);
-    // Windows opened from the menu live, hidden once closed, until this window goes.
-    template <typename Window>
-    Window* keep(std::unique_ptr<Window> window);
-    // Hooks a signal to a handler run through the error wrapper.
-    template <typename Sender, typename Signal>
-    void on(Sender* sender, Signal signal, void (TForm1::*handler)());
-
-    std::vector<std::unique_ptr<tk::Form>> openedWindows_;
+    std::unique_ptr<ChildWindow> child_;  // the window opened from the menu, while it is open
     mp3::TextFile configReader_;
 };
 

@@ -1,8 +1,10 @@
 // The CD number conversion and the CD field made from it.
 #include "catalogue/cd_number.h"
 
+#include <gtest/gtest.h>
+
 #include "catalogue/runtime_error.h"
-#include "scratch.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {

@@ -1,10 +1,12 @@
 // Round trip: random collections saved batch by batch through the save, loaded back equal.
+#include <gtest/gtest.h>
+
 #include <random>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/record_writer.h"
 #include "catalogue/text_file.h"
-#include "scratch.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {

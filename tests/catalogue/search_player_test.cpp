@@ -1,10 +1,12 @@
 // The search, the player's command line and start, and the insert-CD prompt sequence.
+#include <gtest/gtest.h>
+
 #include "catalogue/catalogue.h"
 #include "catalogue/config_file.h"
 #include "catalogue/player.h"
 #include "catalogue/search.h"
 #include "catalogue/text_file.h"
-#include "scratch.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {

@@ -5,7 +5,8 @@
 
 #include <thread>
 
-#include "scratch.h"
+#include "support/expect_io_error.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {

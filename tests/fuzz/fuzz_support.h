@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/scratch.h"
+
 // A broken property is a finding: libFuzzer keeps the input that led to the abort.
 #define FUZZ_CHECK(condition)                                                             \
     do {                                                                                  \
@@ -24,26 +26,10 @@
 namespace mp3::fuzz {
 
 // One folder per fuzzing process, made on first use and removed when the process ends.
-class ScratchFolder {
-  public:
-    static ScratchFolder& get() {
-        static ScratchFolder folder;
-        return folder;
-    }
-    std::string file(std::string_view leaf) const { return path_ + "/" + std::string(leaf); }
-
-  private:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mp3fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string path_;
-};
+inline test::ScratchDir& scratchFolder() {
+    static test::ScratchDir folder;
+    return folder;
+}
 
 // A new file each time: truncating one that holds data makes ext4 write it out at the close,
 // which would cost more than the rest of a run.

@@ -135,7 +135,7 @@ constexpr std::size_t kStraddle = 16 * 1024;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string name = fuzz::ScratchFolder::get().file("lista.txt");
+    const std::string name = fuzz::scratchFolder().file("lista.txt");
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     TextFile file(name);
     Catalogue catalogue;

@@ -92,7 +92,7 @@ void loadAndCompare(TextFile& list, const Saved& saved) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    const std::string name = fuzz::ScratchFolder::get().file("lista.txt");
+    const std::string name = fuzz::scratchFolder().file("lista.txt");
     fuzz::writeBytes(name, "");
     // One handle for saves and loads, as the program holds its list file.
     TextFile list(name);

@@ -158,8 +158,8 @@ int codeOf(Op op) {
 class Run {
   public:
     Run()
-        : good_(fuzz::ScratchFolder::get().file("f.txt")),
-          bad_(fuzz::ScratchFolder::get().file("missing/f.txt")),
+        : good_(fuzz::scratchFolder().file("f.txt")),
+          bad_(fuzz::scratchFolder().file("missing/f.txt")),
           handle_(std::make_unique<TextFile>()) {
         std::error_code ignored;
         fs::remove_all(good_, ignored);

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "catalogue/runtime_error.h"
-#include "fakes.h"
+#include "support/fakes.h"
 #include "toolkit/form.h"
 
 namespace {

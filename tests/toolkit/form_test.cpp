@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "catalogue/runtime_error.h"
-#include "fakes.h"
+#include "support/fakes.h"
 #include "toolkit/scaling.h"
 
 namespace {

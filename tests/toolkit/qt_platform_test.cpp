@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "toolkit/open_dialog.h"
 #include "toolkit/qt_dialogs.h"
 #include "toolkit/spawn_process_starter.h"
@@ -270,6 +270,23 @@ class QtPlatformTest : public QObject {
         starter.start(player.toStdString(), {later.toStdString()}, root.toStdString());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QFile::decodeName(later)), 10000);
         QVERIFY(!QFile::exists(QFile::decodeName(refused)));
+    }
+
+    void aRelativePlayerIsTakenFromOurFolderNotTheDrives() {
+        QTemporaryDir ours;
+        QTemporaryDir drive;
+        const QByteArray root = QFile::encodeName(ours.path());
+        writePlayer(root);  // and none on the drive: looked for there, nothing would start
+        const QString saved = QDir::currentPath();
+        QDir::setCurrent(ours.path());
+        const QByteArray output = root + "/started.txt";
+        tk::SpawnProcessStarter().start("player.sh", {output.toStdString()},
+                                        QFile::encodeName(drive.path()).toStdString());
+        QDir::setCurrent(saved);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QFile::decodeName(output)), 10000);
+        QFile started(QFile::decodeName(output));
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(started.readAll(), QFile::encodeName(drive.path()) + "\n");
     }
 };
 

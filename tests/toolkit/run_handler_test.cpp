@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "catalogue/runtime_error.h"
-#include "fakes.h"
+#include "support/fakes.h"
 
 class RunHandlerTest : public QObject {
     Q_OBJECT

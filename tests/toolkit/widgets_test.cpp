@@ -124,7 +124,8 @@ class WidgetsTest : public QObject {
 
     void theAcceleratorClicksTheButton() {
         QWidget window;
-        QPushButton* button = tk::makeBitButton(tk::BitKind::Ok, "&Gravar", &window);
+        QPushButton* button =
+            tk::makeBitButton(&window, "Gravar", tk::BitKind::Ok, "&Gravar", {0, 0, 91, 41});
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy clicked(button, &QPushButton::clicked);

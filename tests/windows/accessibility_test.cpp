@@ -17,10 +17,10 @@
 #include <memory>
 #include <span>
 
-#include "../toolkit/fakes.h"
 #include "catalogue/text_file.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "toolkit/scaling.h"
-#include "window_test_support.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -210,7 +210,7 @@ class AccessibilityTest : public QObject {
         checkWindow(form_.get(), expected);
         // The menus and their commands are named too.
         QCOMPARE(form_->menuBar()->objectName(), QString("Menu"));
-        QList<QAction*> actions = form_->PopMenu->actions();
+        QList<QAction*> actions = wintest::find<QMenu>(form_, "PopMenu")->actions();
         for (QAction* menu : form_->menuBar()->actions()) {
             QVERIFY(!menu->menu()->objectName().isEmpty());
             actions += menu->menu()->actions();
@@ -221,20 +221,20 @@ class AccessibilityTest : public QObject {
 
     void valueLabelsReadTheirValueAndPointAtTheirCaption() {
         startMainWindow();
-        clickRow(form_->ListaMP3_Total, 0);
-        clickRow(form_->ListaCDS_Total, 1);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 1);
         form_->Pesquisar2Click();
-        QTest::keyClicks(form_->Artista_Search, "Mad");
+        QTest::keyClicks(wintest::edit(form_, "Artista_Search"), "Mad");
         form_->Image15Click();
-        clickRow(form_->Artista_Found, 1);
+        clickRow(wintest::list(form_, "Artista_Found"), 1);
         const struct {
             tk::Label* label;
             const char* caption;
             QString value;
         } cases[] = {
-            {form_->numeroCD_MP3, "Image7", "7 "},
-            {form_->numeroCD_CD, "Image8", "12"},
-            {form_->numCD_found, "Image17", "12"},
+            {wintest::label(form_, "numeroCD_MP3"), "Image7", "7 "},
+            {wintest::label(form_, "numeroCD_CD"), "Image8", "12"},
+            {wintest::label(form_, "numCD_found"), "Image17", "12"},
         };
         for (const auto& c : cases) {
             const QString name = c.label->objectName();
@@ -250,8 +250,9 @@ class AccessibilityTest : public QObject {
 
     void listRowsAreReadable() {
         startMainWindow();
-        clickRow(form_->ListaCDS_Total, 0);
-        QAccessibleTableInterface* table = accessible(form_->Lista_ConteudoCDs)->tableInterface();
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
+        QAccessibleTableInterface* table =
+            accessible(wintest::list(form_, "Lista_ConteudoCDs"))->tableInterface();
         QVERIFY(table != nullptr);
         QStringList rows;
         for (int r = 0; r < table->rowCount(); ++r)
@@ -263,19 +264,19 @@ class AccessibilityTest : public QObject {
         startMainWindow();
         auto& starts = fake_->processStarter.starts;
         // No selection: the handler's list error, shown by the error box.
-        press(form_->Image9);
+        press(wintest::picture(form_, "Image9"));
         QCOMPARE(errorsShown(*fake_), QStringList({"List index out of bounds (-1)"}));
         QVERIFY(starts.empty());
 
-        clickRow(form_->ListaMP3_Total, 0);
-        press(form_->Image9);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        press(wintest::picture(form_, "Image9"));
         QCOMPARE(starts.size(), 1u);
         QCOMPARE(starts.back().args,
                  std::vector<std::string>{"/media/cd/Madonna - Ray of Light.mp3"});
 
-        clickRow(form_->ListaCDS_Total, 0);
-        clickRow(form_->Lista_ConteudoCDs, 1);
-        press(form_->Image10);
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
+        clickRow(wintest::list(form_, "Lista_ConteudoCDs"), 1);
+        press(wintest::picture(form_, "Image10"));
         QCOMPARE(starts.size(), 2u);
         QCOMPARE(starts.back().args,
                  std::vector<std::string>{"/media/cd/Madonna - Ray of Light/Frozen.mp3"});
@@ -285,16 +286,17 @@ class AccessibilityTest : public QObject {
     void pressingTheSearchPictureSearchesAndTheLonePlayPictureDoesNothing() {
         startMainWindow();
         form_->Pesquisar2Click();
-        QTest::keyClicks(form_->Artista_Search, "Savage");
-        press(form_->Image15);
-        QCOMPARE(form_->Artista_Found->count(), 1);
-        QCOMPARE(form_->Artista_Found->rowText(0), QString("Savage Garden - Truly Madly Deeply"));
+        QTest::keyClicks(wintest::edit(form_, "Artista_Search"), "Savage");
+        press(wintest::picture(form_, "Image15"));
+        QCOMPARE(wintest::list(form_, "Artista_Found")->count(), 1);
+        QCOMPARE(wintest::list(form_, "Artista_Found")->rowText(0),
+                 QString("Savage Garden - Truly Madly Deeply"));
 
         // Image16 looks like a play button and a click on it does nothing: nor does a press.
-        clickRow(form_->Artista_Found, 0);
-        QSignalSpy clicks(form_->Image16, &tk::Picture::clicked);
-        QVERIFY(pressOffered(form_->Image16));
-        press(form_->Image16);
+        clickRow(wintest::list(form_, "Artista_Found"), 0);
+        QSignalSpy clicks(wintest::picture(form_, "Image16"), &tk::Picture::clicked);
+        QVERIFY(pressOffered(wintest::picture(form_, "Image16")));
+        press(wintest::picture(form_, "Image16"));
         QCOMPARE(clicks.count(), 1);
         QVERIFY(fake_->processStarter.starts.empty());
         QVERIFY(fake_->messageDialog.warnings.empty());
@@ -303,17 +305,17 @@ class AccessibilityTest : public QObject {
 
     void noPressWhileAChildWindowHoldsTheMainWindow() {
         startMainWindow();
-        clickRow(form_->ListaMP3_Total, 0);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
         form_->Configurao1Click();
         QVERIFY(!form_->isEnabled());
-        QVERIFY(!pressOffered(form_->Image9));
-        press(form_->Image9);
+        QVERIFY(!pressOffered(wintest::picture(form_, "Image9")));
+        press(wintest::picture(form_, "Image9"));
         QVERIFY(fake_->processStarter.starts.empty());
         QVERIFY(fake_->messageDialog.warnings.empty());
         QVERIFY(QTest::qWaitForWindowActive(Form3));
         Form3->close();
         QVERIFY(form_->isEnabled());
-        QVERIFY(pressOffered(form_->Image9));
+        QVERIFY(pressOffered(wintest::picture(form_, "Image9")));
     }
 
     void entryWindowComponentsByName() {
@@ -342,7 +344,7 @@ class AccessibilityTest : public QObject {
             {"CD_Musica", Role::ComboBox, "1"},
         };
         checkWindow(&form, expected);
-        QCOMPARE(accessible(form.CD_Musica)->text(QAccessible::Description),
+        QCOMPARE(accessible(wintest::combo(&form, "CD_Musica"))->text(QAccessible::Description),
                  QString::fromUtf8("CD nº"));
     }
 
@@ -366,7 +368,7 @@ class AccessibilityTest : public QObject {
         form.present();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         for (QChar mode : modes) mode == u'm' ? form.setMp3Mode() : form.setAlbumMode();
-        QCOMPARE(accessible(form.NovoCD_Memo)->text(QAccessible::Name), name);
+        QCOMPARE(accessible(wintest::memo(&form, "NovoCD_Memo"))->text(QAccessible::Name), name);
         // The caption a sighted user sees there says the same.
         QWidget* seen = form.client()->childAt(30, 140);
         QVERIFY(seen != nullptr);
@@ -385,13 +387,16 @@ class AccessibilityTest : public QObject {
             {"BitBtn2", Role::Button, "Restaurar"}, {"BitBtn1", Role::Button, "Gravar"},
         };
         checkWindow(&form, expected);
-        QCOMPARE(related(form.Winamp_Path, QAccessible::Label), QList<QObject*>{form.Label1});
+        QCOMPARE(related(wintest::edit(&form, "Winamp_Path"), QAccessible::Label),
+                 QList<QObject*>{wintest::label(&form, "Label1")});
         // The combo box's caption, on Linux, is the label it is related to.
-        QCOMPARE(related(form.CD_Drive, QAccessible::Label), QList<QObject*>{form.Label2});
-        QCOMPARE(related(form.Label2, QAccessible::Labelled), QList<QObject*>{form.CD_Drive});
+        QCOMPARE(related(wintest::combo(&form, "CD_Drive"), QAccessible::Label),
+                 QList<QObject*>{wintest::label(&form, "Label2")});
+        QCOMPARE(related(wintest::label(&form, "Label2"), QAccessible::Labelled),
+                 QList<QObject*>{wintest::combo(&form, "CD_Drive")});
         // Relating the labels to their fields leaves Tab where it was.
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.Winamp_Path->setFocus();
+        wintest::edit(&form, "Winamp_Path")->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -414,10 +419,14 @@ class AccessibilityTest : public QObject {
         };
         checkWindow(&form, expected);
         // Each page is named by the button that shows it.
-        for (QPushButton* button : {form.Button1, form.Button2, form.Button3, form.Button4}) {
+        for (QPushButton* button :
+             {wintest::button(&form, "Button1"), wintest::button(&form, "Button2"),
+              wintest::button(&form, "Button3"), wintest::button(&form, "Button4")}) {
             button->click();
             QStringList shown;
-            for (QPlainTextEdit* memo : {form.Memo1, form.Memo2, form.Memo3, form.Memo4}) {
+            for (QPlainTextEdit* memo :
+                 {wintest::memo(&form, "Memo1"), wintest::memo(&form, "Memo2"),
+                  wintest::memo(&form, "Memo3"), wintest::memo(&form, "Memo4")}) {
                 if (memo->isVisible()) shown << accessible(memo)->text(QAccessible::Name);
             }
             QCOMPARE(shown, QStringList{button->text()});

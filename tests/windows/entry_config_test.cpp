@@ -1,22 +1,24 @@
 // The entry and configuration windows driven through their widgets: the bytes saved, refusals,
 // modes, defaults, layout and closing.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <memory>
 
-#include "../toolkit/fakes.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/text_file.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "toolkit/picture.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
@@ -61,7 +63,7 @@ struct EntryWindow {
     explicit EntryWindow(bool album, const QByteArray& listBytes = {}) {
         writeBytes(path, listBytes);
         list.assign(path.toStdString());
-        form = new TForm2(platform, list, &main);
+        form = std::make_unique<TForm2>(platform, list, &main);
         main.show();
         form->present();
         main.setEnabled(false);
@@ -77,18 +79,19 @@ struct EntryWindow {
     QString path = QDir::current().filePath(QStringLiteral("lista.txt"));
     mp3::TextFile list;
     QWidget main;
-    TForm2* form;  // owned by `main`
+    // Last, so it goes first: it holds the stand-ins and the list above.
+    std::unique_ptr<TForm2> form;
 };
 
 struct ConfigWindow {
-    ConfigWindow() : form(new TForm3(platform, &main)) {
+    ConfigWindow() : form(std::make_unique<TForm3>(platform, &main)) {
         main.show();
         form->present();
         main.setEnabled(false);
     }
     tk::fakes::FakePlatform platform;
     QWidget main;
-    TForm3* form;  // owned by `main`
+    std::unique_ptr<TForm3> form;  // last, so it goes first
 };
 
 struct NoSink : mp3::CatalogueSink {
@@ -102,22 +105,19 @@ class EntryConfigTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> scratch_;
-    QString startDir_;
+    struct Scratch {
+        mp3::test::ScratchDir dir;
+        mp3::test::CurrentDir current{dir.path()};
+    };
+    std::unique_ptr<Scratch> scratch_;
 
   private slots:
-    void initTestCase() { startDir_ = QDir::currentPath(); }
     // "config.ini" and the list live in the current folder: each test gets a fresh one.
     void init() {
         tk::setLayoutDensityForTests(120);
-        scratch_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(scratch_->isValid());
-        QVERIFY(QDir::setCurrent(scratch_->path()));
+        scratch_ = std::make_unique<Scratch>();
     }
-    void cleanup() {
-        QDir::setCurrent(startDir_);
-        scratch_.reset();
-    }
+    void cleanup() { scratch_.reset(); }
     void cleanupTestCase() { tk::setLayoutDensityForTests(0); }
 
     void saveAppendsTheTypedRecords_data() {
@@ -168,36 +168,40 @@ class EntryConfigTest : public QObject {
         QFETCH(QByteArray, added);
         const QByteArray before("9  earlier\r\n");
         EntryWindow w(album, before);
-        QVERIFY(QTest::qWaitForWindowActive(w.form));
-        if (!cd.isEmpty()) typeCd(w.form->CD_Musica, cd);
-        for (auto [field, text] : {std::pair<QWidget*, QString>{w.form->NovaMusica_Edit, title},
-                                   {w.form->NovoCD_Memo, memo},
-                                   {w.form->NovoArtista_Edit, artist}}) {
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        if (!cd.isEmpty()) typeCd(wintest::combo(w.form, "CD_Musica"), cd);
+        for (auto [field, text] :
+             {std::pair<QWidget*, QString>{wintest::edit(w.form, "NovaMusica_Edit"), title},
+              {wintest::memo(w.form, "NovoCD_Memo"), memo},
+              {wintest::edit(w.form, "NovoArtista_Edit"), artist}}) {
             if (!field->isVisible()) continue;
             field->setFocus();
             type(field, text);
         }
-        QWidget* enterIn = album ? static_cast<QWidget*>(w.form->NovoArtista_Edit)
-                                 : static_cast<QWidget*>(w.form->CD_Musica);
+        QWidget* enterIn = album ? static_cast<QWidget*>(wintest::edit(w.form, "NovoArtista_Edit"))
+                                 : static_cast<QWidget*>(wintest::combo(w.form, "CD_Musica"));
         enterIn->setFocus();
         QTest::keyClick(enterIn, Qt::Key_Return);
         QCOMPARE(w.messages(), QStringList());
         QCOMPARE(fileBytes(w.path), before + added);
-        QCOMPARE(w.form->NovoArtista_Edit->text(), QString());
-        QCOMPARE(w.form->NovaMusica_Edit->text(), QString());
-        QCOMPARE(w.form->NovoCD_Memo->toPlainText(), QString());
-        QCOMPARE(w.form->CD_Musica->currentText(), cd.isEmpty() ? QString("1") : cd);
-        QCOMPARE(w.form->CD_Musica->count(), 40);  // Enter added nothing to the list
+        QCOMPARE(wintest::edit(w.form, "NovoArtista_Edit")->text(), QString());
+        QCOMPARE(wintest::edit(w.form, "NovaMusica_Edit")->text(), QString());
+        QCOMPARE(wintest::memo(w.form, "NovoCD_Memo")->toPlainText(), QString());
+        QCOMPARE(wintest::combo(w.form, "CD_Musica")->currentText(),
+                 cd.isEmpty() ? QString("1") : cd);
+        QCOMPARE(wintest::combo(w.form, "CD_Musica")->count(),
+                 40);  // Enter added nothing to the list
         QVERIFY(w.form->isVisible());
     }
 
     void savedAlbumReadsBackThroughTheLoader() {
         EntryWindow w(true);
-        w.form->CD_Musica->setEditText("7");
-        w.form->NovoArtista_Edit->setText(QString::fromUtf8("João Gilberto"));
-        w.form->NovaMusica_Edit->setText(QString::fromUtf8("Chega de Saudade"));
-        w.form->NovoCD_Memo->setPlainText(QString::fromUtf8("Desafinado\nÉ Luxo Só"));
-        QTest::mouseClick(w.form->Gravar, Qt::LeftButton);
+        wintest::combo(w.form, "CD_Musica")->setEditText("7");
+        wintest::edit(w.form, "NovoArtista_Edit")->setText(QString::fromUtf8("João Gilberto"));
+        wintest::edit(w.form, "NovaMusica_Edit")->setText(QString::fromUtf8("Chega de Saudade"));
+        wintest::memo(w.form, "NovoCD_Memo")
+            ->setPlainText(QString::fromUtf8("Desafinado\nÉ Luxo Só"));
+        QTest::mouseClick(wintest::button(w.form, "Gravar"), Qt::LeftButton);
         QCOMPARE(fileBytes(w.path), QByteArray("/7  Jo\xE3o Gilberto - Chega de Saudade\r\n"
                                                "Desafinado\r\n\xC9 Luxo S\xF3\r\n/\r\n"));
         mp3::Catalogue catalogue;
@@ -213,12 +217,24 @@ class EntryConfigTest : public QObject {
     // A line far wider than the memo wraps on screen but is still one entry.
     void aLongTypedLineIsOneEntry() {
         EntryWindow w(false);
-        QVERIFY(QTest::qWaitForWindowExposed(w.form));
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         const QString line = QStringLiteral("palavra ").repeated(50);
-        w.form->NovoCD_Memo->setPlainText(line);
-        QTRY_VERIFY(w.form->NovoCD_Memo->document()->firstBlock().layout()->lineCount() > 3);
-        QTest::mouseClick(w.form->Gravar, Qt::LeftButton);
+        wintest::memo(w.form, "NovoCD_Memo")->setPlainText(line);
+        QTRY_VERIFY(
+            wintest::memo(w.form, "NovoCD_Memo")->document()->firstBlock().layout()->lineCount() >
+            3);
+        QTest::mouseClick(wintest::button(w.form, "Gravar"), Qt::LeftButton);
         QCOMPARE(fileBytes(w.path), QByteArray("1  ") + line.toLatin1() + "\r\n");
+    }
+
+    // Qt would cut a field at 32,767 characters and the cut text would be saved.
+    void aLongPastedNameIsSavedWhole() {
+        EntryWindow w(true);
+        const QString artist(40000, QLatin1Char('a'));
+        QApplication::clipboard()->setText(artist);
+        wintest::edit(w.form, "NovoArtista_Edit")->paste();
+        w.form->GravarClick();
+        QCOMPARE(fileBytes(w.path), "/1  " + artist.toLatin1() + " - \r\n/\r\n");
     }
 
     void refusalsKeepTheFieldsAndTheFile_data() {
@@ -258,29 +274,29 @@ class EntryConfigTest : public QObject {
         QFETCH(QString, message);
         const QByteArray before("9  earlier\r\n/9  X - Y\r\nz\r\n/\r\n");
         EntryWindow w(album, before);
-        w.form->CD_Musica->setEditText(cd);
-        w.form->NovoArtista_Edit->setText(artist);
-        w.form->NovoCD_Memo->setPlainText(memo);
+        wintest::combo(w.form, "CD_Musica")->setEditText(cd);
+        wintest::edit(w.form, "NovoArtista_Edit")->setText(artist);
+        wintest::memo(w.form, "NovoCD_Memo")->setPlainText(memo);
         w.form->GravarClick();
         QCOMPARE(w.messages(), QStringList{message});
-        QCOMPARE(w.platform.errorBox.shown.front().parent, static_cast<QWidget*>(w.form));
+        QCOMPARE(w.platform.errorBox.shown.front().parent, static_cast<QWidget*>(w.form.get()));
         QCOMPARE(fileBytes(w.path), before);
-        QCOMPARE(w.form->CD_Musica->currentText(), cd);
-        QCOMPARE(w.form->NovoArtista_Edit->text(), artist);
-        QCOMPARE(w.form->NovoCD_Memo->toPlainText(), memo);
+        QCOMPARE(wintest::combo(w.form, "CD_Musica")->currentText(), cd);
+        QCOMPARE(wintest::edit(w.form, "NovoArtista_Edit")->text(), artist);
+        QCOMPARE(wintest::memo(w.form, "NovoCD_Memo")->toPlainText(), memo);
         QVERIFY(w.form->isVisible());
     }
 
     void escAndApagarChangeNothing() {
         EntryWindow w(true, "9  earlier\r\n");
-        QVERIFY(QTest::qWaitForWindowActive(w.form));
-        w.form->NovoArtista_Edit->setFocus();
-        type(w.form->NovoArtista_Edit, "Madonna");
-        w.form->NovoCD_Memo->setPlainText("t");
-        QTest::keyClick(w.form->NovoArtista_Edit, Qt::Key_Escape);
-        QTest::mouseClick(w.form->BitBtn1, Qt::LeftButton);
-        QCOMPARE(w.form->NovoArtista_Edit->text(), QString("Madonna"));
-        QCOMPARE(w.form->NovoCD_Memo->toPlainText(), QString("t"));
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        wintest::edit(w.form, "NovoArtista_Edit")->setFocus();
+        type(wintest::edit(w.form, "NovoArtista_Edit"), "Madonna");
+        wintest::memo(w.form, "NovoCD_Memo")->setPlainText("t");
+        QTest::keyClick(wintest::edit(w.form, "NovoArtista_Edit"), Qt::Key_Escape);
+        QTest::mouseClick(wintest::button(w.form, "BitBtn1"), Qt::LeftButton);
+        QCOMPARE(wintest::edit(w.form, "NovoArtista_Edit")->text(), QString("Madonna"));
+        QCOMPARE(wintest::memo(w.form, "NovoCD_Memo")->toPlainText(), QString("t"));
         QCOMPARE(fileBytes(w.path), QByteArray("9  earlier\r\n"));
         QCOMPARE(w.messages(), QStringList());
         QVERIFY(w.form->isVisible());
@@ -305,21 +321,25 @@ class EntryConfigTest : public QObject {
 
     void layoutAndTabOrder() {
         EntryWindow w(true);
-        QVERIFY(QTest::qWaitForWindowActive(w.form));
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         QCOMPARE(w.form->windowTitle(), QString::fromUtf8("Introduzir novas músicas"));
         QCOMPARE(w.form->client()->size(), QSize(587, 345));
-        QCOMPARE(w.form->Image3->geometry(), QRect(16, 152, 465, 185));
-        QCOMPARE(w.form->NovoCD_Memo->geometry(), QRect(64, 184, 377, 121));
-        QCOMPARE(w.form->Gravar->geometry(), QRect(488, 288, 91, 41));
+        QCOMPARE(wintest::picture(w.form, "Image3")->geometry(), QRect(16, 152, 465, 185));
+        QCOMPARE(wintest::memo(w.form, "NovoCD_Memo")->geometry(), QRect(64, 184, 377, 121));
+        QCOMPARE(wintest::button(w.form, "Gravar")->geometry(), QRect(488, 288, 91, 41));
         // Pictures lie under the windowed controls; Panel1 above Panel2.
         const QObjectList& order = w.form->client()->children();
-        QVERIFY(order.indexOf(w.form->Image9) < order.indexOf(w.form->Panel4));
-        QVERIFY(order.indexOf(w.form->Panel2) < order.indexOf(w.form->Panel1));
+        QVERIFY(order.indexOf(wintest::picture(w.form, "Image9")) <
+                order.indexOf(wintest::widget(w.form, "Panel4")));
+        QVERIFY(order.indexOf(wintest::widget(w.form, "Panel2")) <
+                order.indexOf(wintest::widget(w.form, "Panel1")));
         for (tk::Picture* picture : w.form->findChildren<tk::Picture*>()) {
             QVERIFY2(!picture->image().isNull(), qPrintable(picture->objectName()));
         }
-        QCOMPARE(w.form->CD_Musica->itemText(39), QString("40"));
-        w.form->NovoArtista_Edit->setFocus();
+        QCOMPARE(wintest::combo(w.form, "CD_Musica")->itemText(39), QString("40"));
+        QCOMPARE(wintest::combo(w.form, "CD_Musica")->view()->sizeHintForRow(0), 16);
+        QVERIFY(wintest::button(w.form, "Gravar")->isDefault());
+        wintest::edit(w.form, "NovoArtista_Edit")->setFocus();
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -334,8 +354,8 @@ class EntryConfigTest : public QObject {
     void closingEnablesTheMainWindow() {
         EntryWindow entry(false);
         ConfigWindow config;
-        for (auto [main, form] : {std::pair<QWidget*, tk::Form*>{&entry.main, entry.form},
-                                  {&config.main, config.form}}) {
+        for (auto [main, form] : {std::pair<QWidget*, tk::Form*>{&entry.main, entry.form.get()},
+                                  {&config.main, config.form.get()}}) {
             QVERIFY(form->isEnabled());
             QVERIFY(form->close());
             QVERIFY(!form->isVisible());
@@ -346,16 +366,17 @@ class EntryConfigTest : public QObject {
     void freshConfigurationShowsTheDefaultsAndSavesThem() {
         writeBytes("config.ini", "/usr/bin/mpv\r\n/media/cdrom\r\n");
         ConfigWindow w;
-        QVERIFY(QTest::qWaitForWindowExposed(w.form));
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         QCOMPARE(w.form->windowTitle(), QString::fromUtf8("Configuração"));
         QCOMPARE(w.form->pos(), QPoint(435, 319));
         QCOMPARE(w.form->client()->size(), QSize(332, 146));
-        QCOMPARE(w.form->BitBtn1->geometry(), QRect(232, 104, 91, 33));
-        QCOMPARE(w.form->Winamp_Path->text(), QString("C:\\Programas\\Winamp\\Winamp.exe"));
-        QCOMPARE(w.form->CD_Drive->currentText(), QString("D:"));
-        QCOMPARE(w.form->CD_Drive->count(), 9);
-        QCOMPARE(w.form->CD_Drive->itemText(8), QString("L:"));
-        QTest::mouseClick(w.form->BitBtn1, Qt::LeftButton);
+        QCOMPARE(wintest::button(w.form, "BitBtn1")->geometry(), QRect(232, 104, 91, 33));
+        QCOMPARE(wintest::edit(w.form, "Winamp_Path")->text(),
+                 QString("C:\\Programas\\Winamp\\Winamp.exe"));
+        QCOMPARE(wintest::combo(w.form, "CD_Drive")->currentText(), QString("D:"));
+        QCOMPARE(wintest::combo(w.form, "CD_Drive")->count(), 9);
+        QCOMPARE(wintest::combo(w.form, "CD_Drive")->itemText(8), QString("L:"));
+        QTest::mouseClick(wintest::button(w.form, "BitBtn1"), Qt::LeftButton);
         const QByteArray defaults("C:\\Programas\\Winamp\\Winamp.exe\r\nD:\r\n");
         QCOMPARE(defaults.size(), qsizetype{36});
         QCOMPARE(fileBytes("config.ini"), defaults);
@@ -371,28 +392,29 @@ class EntryConfigTest : public QObject {
     void enterSavesTheTextsAsTyped() {
         QFETCH(QString, enterIn);
         ConfigWindow w;
-        QVERIFY(QTest::qWaitForWindowActive(w.form));
-        w.form->Winamp_Path->setFocus();
-        w.form->Winamp_Path->clear();
-        type(w.form->Winamp_Path, QString::fromUtf8("/opt/Música/player"));
-        w.form->CD_Drive->setFocus();
-        w.form->CD_Drive->clearEditText();
-        type(w.form->CD_Drive, " e: ");
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        wintest::edit(w.form, "Winamp_Path")->setFocus();
+        wintest::edit(w.form, "Winamp_Path")->clear();
+        type(wintest::edit(w.form, "Winamp_Path"), QString::fromUtf8("/opt/Música/player"));
+        wintest::combo(w.form, "CD_Drive")->setFocus();
+        wintest::combo(w.form, "CD_Drive")->clearEditText();
+        type(wintest::combo(w.form, "CD_Drive"), " e: ");
         QWidget* target = w.form->findChild<QWidget*>(enterIn);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
         QCOMPARE(fileBytes("config.ini"), QByteArray("/opt/M\xFAsica/player\r\n e: \r\n"));
-        QCOMPARE(w.form->CD_Drive->count(), 9);
+        QCOMPARE(wintest::combo(w.form, "CD_Drive")->count(), 9);
     }
 
     void restaurarPutsTheDefaultsBackAndWritesNothing() {
         writeBytes("config.ini", "old\r\nE:\r\nextra\r\n");
         ConfigWindow w;
-        w.form->Winamp_Path->setText("/usr/bin/mpv");
-        w.form->CD_Drive->setEditText("/media/cdrom");
-        QTest::mouseClick(w.form->BitBtn2, Qt::LeftButton);
-        QCOMPARE(w.form->Winamp_Path->text(), QString("C:\\Programas\\Winamp\\Winamp.exe"));
-        QCOMPARE(w.form->CD_Drive->currentText(), QString("D:"));
+        wintest::edit(w.form, "Winamp_Path")->setText("/usr/bin/mpv");
+        wintest::combo(w.form, "CD_Drive")->setEditText("/media/cdrom");
+        QTest::mouseClick(wintest::button(w.form, "BitBtn2"), Qt::LeftButton);
+        QCOMPARE(wintest::edit(w.form, "Winamp_Path")->text(),
+                 QString("C:\\Programas\\Winamp\\Winamp.exe"));
+        QCOMPARE(wintest::combo(w.form, "CD_Drive")->currentText(), QString("D:"));
         QVERIFY(w.form->close());
         QCOMPARE(fileBytes("config.ini"), QByteArray("old\r\nE:\r\nextra\r\n"));
         QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{"config.ini"});
@@ -426,13 +448,13 @@ class EntryConfigTest : public QObject {
         QFETCH(QString, message);
         writeBytes("config.ini", "old\r\nE:\r\n");
         ConfigWindow w;
-        w.form->Winamp_Path->setText(path);
-        w.form->CD_Drive->setEditText(drive);
+        wintest::edit(w.form, "Winamp_Path")->setText(path);
+        wintest::combo(w.form, "CD_Drive")->setEditText(drive);
         w.form->BitBtn1Click();
         QCOMPARE(w.platform.errorBox.shown.size(), std::size_t{1});
         QCOMPARE(w.platform.errorBox.shown[0].message, message);
-        QCOMPARE(w.form->Winamp_Path->text(), path);
-        QCOMPARE(w.form->CD_Drive->currentText(), drive);
+        QCOMPARE(wintest::edit(w.form, "Winamp_Path")->text(), path);
+        QCOMPARE(wintest::combo(w.form, "CD_Drive")->currentText(), drive);
         QVERIFY(w.form->isVisible());
         QCOMPARE(fileBytes("config.ini"), QByteArray("old\r\nE:\r\n"));
         QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{"config.ini"});

@@ -15,9 +15,9 @@
 #include <fstream>
 #include <memory>
 
-#include "../toolkit/fakes.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "toolkit/scaling.h"
-#include "window_test_support.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_searcher.h"
 
@@ -72,15 +72,16 @@ class FaultWindowTest : public QObject {
         form_->present();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         settle();
-        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light"}));
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
+                 QStringList({"Madonna - Ray of Light"}));
         QVERIFY(errors().isEmpty());
     }
     // The entry window in MP3 mode with one typed line, as the menu opens it.
     void typeNewEntry() {
         form_->findChild<QAction*>("NovoMP31")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(Form2));
-        Form2->CD_Musica->setEditText("3");
-        Form2->NovoCD_Memo->setPlainText("New - Entry");
+        wintest::combo(Form2, "CD_Musica")->setEditText("3");
+        wintest::memo(Form2, "NovoCD_Memo")->setPlainText("New - Entry");
     }
     void closeEntryWindow() {
         Form2->close();
@@ -117,28 +118,28 @@ class FaultWindowTest : public QObject {
         if (folder) fs::create_directory(path("lista.txt").toStdString());
 
         typeNewEntry();
-        QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        QTest::mouseClick(wintest::button(Form2, "Gravar"), Qt::LeftButton);
         QCOMPARE(errors(), QStringList({message}));
-        QCOMPARE(Form2->NovoCD_Memo->toPlainText(), QString("New - Entry"));
+        QCOMPARE(wintest::memo(Form2, "NovoCD_Memo")->toPlainText(), QString("New - Entry"));
         QCOMPARE(fs::exists(path("lista.txt").toStdString()), folder);
         if (folder) QVERIFY(fs::is_empty(path("lista.txt").toStdString()));
 
         closeEntryWindow();
         QCOMPARE(errors(), QStringList({message, message}));
-        QCOMPARE(form_->ListaMP3_Total->count(), 0);
-        QCOMPARE(form_->ListaCDS_Total->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaCDS_Total")->count(), 0);
 
         // Put back, the file takes the next save, after its earlier records.
         fs::remove(path("lista.txt").toStdString());
         writeFile(path("lista.txt"), kCollection);
         typeNewEntry();
-        QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        QTest::mouseClick(wintest::button(Form2, "Gravar"), Qt::LeftButton);
         closeEntryWindow();
         QCOMPARE(errors().size(), 2);
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection) + "3  New - Entry\r\n");
-        QCOMPARE(rows(form_->ListaMP3_Total),
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
                  QStringList({"Madonna - Ray of Light", "New - Entry"}));
-        QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Air - Moon Safari"}));
+        QCOMPARE(rows(wintest::list(form_, "ListaCDS_Total")), QStringList({"Air - Moon Safari"}));
     }
 
     // The disk fills part-way through an album: "Disk full." shows, the fields keep the album,
@@ -147,25 +148,26 @@ class FaultWindowTest : public QObject {
         start();
         form_->findChild<QAction*>("Novolbum1")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(Form2));
-        Form2->NovoArtista_Edit->setText("Big");
-        Form2->NovaMusica_Edit->setText("Album");
+        wintest::edit(Form2, "NovoArtista_Edit")->setText("Big");
+        wintest::edit(Form2, "NovaMusica_Edit")->setText("Album");
         QStringList tracks;
         for (int t = 1; t <= 20; ++t)
             tracks << QString("Track %1 - %2").arg(t).arg(QString(40, 'x'));
-        Form2->NovoCD_Memo->setPlainText(tracks.join('\n'));
+        wintest::memo(Form2, "NovoCD_Memo")->setPlainText(tracks.join('\n'));
         {
             FileSizeLimit full(std::string(kCollection).size() + 300);
-            QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+            QTest::mouseClick(wintest::button(Form2, "Gravar"), Qt::LeftButton);
         }
         QCOMPARE(errors(), QStringList({"Disk full."}));
-        QCOMPARE(Form2->NovoArtista_Edit->text(), QString("Big"));
-        QCOMPARE(Form2->NovoCD_Memo->toPlainText(), tracks.join('\n'));
+        QCOMPARE(wintest::edit(Form2, "NovoArtista_Edit")->text(), QString("Big"));
+        QCOMPARE(wintest::memo(Form2, "NovoCD_Memo")->toPlainText(), tracks.join('\n'));
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
 
         closeEntryWindow();
         QCOMPARE(errors().size(), 1);
-        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light"}));
-        QCOMPARE(rows(form_->ListaCDS_Total), QStringList({"Air - Moon Safari"}));
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
+                 QStringList({"Madonna - Ray of Light"}));
+        QCOMPARE(rows(wintest::list(form_, "ListaCDS_Total")), QStringList({"Air - Moon Safari"}));
     }
 
     // "config.ini" turned into something unreadable: the activation stops at it with the error
@@ -175,12 +177,13 @@ class FaultWindowTest : public QObject {
         fs::remove(path("config.ini").toStdString());
         fs::create_directory(path("config.ini").toStdString());
         typeNewEntry();
-        QTest::mouseClick(Form2->Gravar, Qt::LeftButton);
+        QTest::mouseClick(wintest::button(Form2, "Gravar"), Qt::LeftButton);
         QVERIFY(errors().isEmpty());
         closeEntryWindow();
         QCOMPARE(errors(), QStringList({"File access denied."}));
         QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
-        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Madonna - Ray of Light"}));
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
+                 QStringList({"Madonna - Ray of Light"}));
         // The save itself went through: the records are in the file.
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection) + "3  New - Entry\r\n");
     }

@@ -10,7 +10,8 @@
 #include <memory>
 
 #include "catalogue/cp1252.h"
-#include "toolkit/fakes.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "toolkit/scaling.h"
 #include "windows/help_pages.h"
 #include "windows/mp3_help.h"
@@ -39,7 +40,7 @@ QList<int> numbers(std::initializer_list<std::pair<int, int>> ranges) {
 
 // The window's panels, to tell which page a point of the client area belongs to.
 QWidget* pageSeen(TForm4& form) {
-    const QPoint middle = form.Panel1->geometry().center();
+    const QPoint middle = wintest::widget(&form, "Panel1")->geometry().center();
     for (QWidget* hit = form.client()->childAt(middle); hit != nullptr; hit = hit->parentWidget()) {
         if (hit->objectName().startsWith(QLatin1String("Panel"))) return hit;
     }
@@ -48,7 +49,8 @@ QWidget* pageSeen(TForm4& form) {
 
 QStringList visiblePanels(TForm4& form) {
     QStringList names;
-    for (QWidget* panel : {form.Panel1, form.Panel2, form.Panel3, form.Panel4}) {
+    for (QWidget* panel : {wintest::widget(&form, "Panel1"), wintest::widget(&form, "Panel2"),
+                           wintest::widget(&form, "Panel3"), wintest::widget(&form, "Panel4")}) {
         if (panel->isVisible()) names << panel->objectName();
     }
     return names;
@@ -143,13 +145,15 @@ class HelpTest : public QObject {
         QCOMPARE(form->pos(), QPoint(320, 154));
         // The whole window is 483 x 497 with a 4-pixel border and a 26-pixel title bar.
         QCOMPARE(form->client()->size(), QSize(475, 463));
-        QCOMPARE(form->Image1->geometry(), QRect(8, 56, 449, 393));
-        QVERIFY(!form->Image1->image().isNull());
-        QVERIFY(form->Image1->stretch());
-        for (QWidget* panel : {form->Panel1, form->Panel2, form->Panel3, form->Panel4}) {
+        QCOMPARE(wintest::picture(form, "Image1")->geometry(), QRect(8, 56, 449, 393));
+        QVERIFY(!wintest::picture(form, "Image1")->image().isNull());
+        QVERIFY(wintest::picture(form, "Image1")->stretch());
+        for (QWidget* panel : {wintest::widget(form, "Panel1"), wintest::widget(form, "Panel2"),
+                               wintest::widget(form, "Panel3"), wintest::widget(form, "Panel4")}) {
             QCOMPARE(panel->geometry(), QRect(48, 88, 369, 329));
         }
-        for (QPlainTextEdit* memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4}) {
+        for (QPlainTextEdit* memo : {wintest::memo(form, "Memo1"), wintest::memo(form, "Memo2"),
+                                     wintest::memo(form, "Memo3"), wintest::memo(form, "Memo4")}) {
             QCOMPARE(memo->geometry(), QRect(8, 8, 361, 313));
             QVERIFY(memo->isReadOnly());
             QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -159,14 +163,16 @@ class HelpTest : public QObject {
             QCOMPARE(memo->font(), form->font());
         }
         const QStringList captions = {"Geral", "Listas", "Procurar", "Alterar"};
-        const QList<QPushButton*> buttons = {form->Button1, form->Button2, form->Button3,
-                                             form->Button4};
+        const QList<QPushButton*> buttons = {
+            wintest::button(form, "Button1"), wintest::button(form, "Button2"),
+            wintest::button(form, "Button3"), wintest::button(form, "Button4")};
         for (int i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons[i]->text(), captions[i]);
             QCOMPARE(buttons[i]->geometry(), QRect(8 + 112 * i, 0, 113, 49));
         }
         QCOMPARE(form->client()->palette().color(QPalette::Window), QColor(Qt::black));
-        QCOMPARE(form->Panel1->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(wintest::widget(form, "Panel1")->palette().color(QPalette::Window),
+                 QColor(Qt::white));
     }
 
     void resizingKeepsEverythingInPlace() {
@@ -188,15 +194,17 @@ class HelpTest : public QObject {
         for (int opening = 1; opening <= 2; ++opening) {
             auto form = openHelp();
             QVERIFY(form);
-            QCOMPARE(pageSeen(*form), form->Panel1);
-            QVERIFY(!form->Panel2->isVisible());
-            QCOMPARE(form->Memo1->verticalScrollBar()->value(), 0);
-            QVERIFY(form->Memo1->verticalScrollBar()->maximum() > 0);  // the page does scroll
-            QCOMPARE(form->Memo1->cursorForPosition(QPoint(0, 0)).blockNumber(), 0);
-            QCOMPARE(form->Memo1->textCursor().position(), 0);
-            QTRY_COMPARE(QApplication::focusWidget(), form->Memo1);
-            QTest::mouseClick(form->Button4, Qt::LeftButton);
-            QCOMPARE(pageSeen(*form), form->Panel4);
+            QCOMPARE(pageSeen(*form), wintest::widget(form, "Panel1"));
+            QVERIFY(!wintest::widget(form, "Panel2")->isVisible());
+            QCOMPARE(wintest::memo(form, "Memo1")->verticalScrollBar()->value(), 0);
+            QVERIFY(wintest::memo(form, "Memo1")->verticalScrollBar()->maximum() >
+                    0);  // the page does scroll
+            QCOMPARE(wintest::memo(form, "Memo1")->cursorForPosition(QPoint(0, 0)).blockNumber(),
+                     0);
+            QCOMPARE(wintest::memo(form, "Memo1")->textCursor().position(), 0);
+            QTRY_COMPARE(QApplication::focusWidget(), wintest::memo(form, "Memo1"));
+            QTest::mouseClick(wintest::button(form, "Button4"), Qt::LeftButton);
+            QCOMPARE(pageSeen(*form), wintest::widget(form, "Panel4"));
             form->close();
         }
     }
@@ -231,22 +239,25 @@ class HelpTest : public QObject {
 
     void tabOrderRunsFromTheGeneralPageToTheButtons() {
         TForm4 form(platform_, main_.get());
-        const QList<QWidget*> expected = {form.Memo1,   form.Memo2,   form.Button1, form.Button2,
-                                          form.Button3, form.Button4, form.Memo4,   form.Memo3};
+        const QList<QWidget*> expected = {
+            wintest::memo(&form, "Memo1"),     wintest::memo(&form, "Memo2"),
+            wintest::button(&form, "Button1"), wintest::button(&form, "Button2"),
+            wintest::button(&form, "Button3"), wintest::button(&form, "Button4"),
+            wintest::memo(&form, "Memo4"),     wintest::memo(&form, "Memo3")};
         QList<QWidget*> chain;
-        QWidget* next = form.Memo1;
+        QWidget* next = wintest::memo(&form, "Memo1");
         do {
             if (expected.contains(next)) chain << next;
             next = next->nextInFocusChain();
-        } while (next != form.Memo1 && chain.size() <= expected.size());
+        } while (next != wintest::memo(&form, "Memo1") && chain.size() <= expected.size());
         QCOMPARE(chain, expected);
     }
 
     void typingChangesNothingButCopyingWorks() {
         auto form = openHelp();
         QVERIFY(form);
-        QTest::mouseClick(form->Button3, Qt::LeftButton);
-        QPlainTextEdit* memo = form->Memo4;
+        QTest::mouseClick(wintest::button(form, "Button3"), Qt::LeftButton);
+        QPlainTextEdit* memo = wintest::memo(form, "Memo4");
         memo->setFocus();
         QTRY_VERIFY(memo->hasFocus());
         QApplication::clipboard()->setText(QStringLiteral("colado"));

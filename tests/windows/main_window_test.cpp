@@ -3,15 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
-#include "../toolkit/fakes.h"
+#include "support/fakes.h"
+#include "support/windows.h"
 #include "toolkit/scaling.h"
-#include "window_test_support.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -102,15 +103,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(request.filters.size(), 2u);
         QCOMPARE(request.filters[0].name, QString("Lista de MP3"));
         QCOMPARE(request.filters[1].pattern, QString("*"));
-        QCOMPARE(rows(form_->ListaMP3_Total),
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
                  QStringList({"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply",
                               QString::fromUtf8("Xutos & Pontapés - Homem do Leme")}));
-        QCOMPARE(rows(form_->ListaCDS_Total),
+        QCOMPARE(rows(wintest::list(form_, "ListaCDS_Total")),
                  QStringList({"Madonna - Ray of Light", "Empty - Album"}));
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
         QVERIFY(errors().isEmpty());
         QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
-        QCOMPARE(QApplication::focusWidget(), form_->ListaMP3_Total);
+        QCOMPARE(QApplication::focusWidget(), wintest::list(form_, "ListaMP3_Total"));
     }
 
     void newNameIsCreatedEmptyAndTheFolderBecomesCurrent() {
@@ -121,14 +122,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(QFileInfo(path("other/nova.txt")).size(), 0);
         QCOMPARE(QDir::currentPath(), QDir(path("other")).canonicalPath());
         QCOMPARE(form_->Config.Leitor_Path, std::string("p"));
-        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 0);
         QVERIFY(errors().isEmpty());
     }
 
     void cancelledStartUpReportsIoError102AtActivationOnce() {
         start(std::nullopt);
         QCOMPARE(errors(), QStringList({"I/O error 102."}));
-        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 0);
         QCOMPARE(form_->Ficheiro_Lista.state(), mp3::TextFile::State::Unbound);
     }
 
@@ -136,7 +137,7 @@ class MainWindowTest : public QObject {
         QFile::remove(path("config.ini"));
         start(path("lista.txt"));
         QCOMPARE(errors(), QStringList({"File not found."}));
-        QCOMPARE(form_->ListaMP3_Total->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 0);
     }
 
     void failedStartUpOpenIsShownAndStartUpGoesOn() {
@@ -147,45 +148,47 @@ class MainWindowTest : public QObject {
 
     void browsingShowsTheRowsOwnCdAndSortedTracks() {
         start(path("lista.txt"));
-        clickRow(form_->ListaMP3_Total, 0);
-        QCOMPARE(form_->numeroCD_MP3->caption(), QString("7 "));
-        clickRow(form_->ListaMP3_Total, 1);
-        QCOMPARE(form_->numeroCD_MP3->caption(), QString("12"));
-        clickRow(form_->ListaCDS_Total, 0);
-        QCOMPARE(form_->numeroCD_CD->caption(), QString("7 "));
-        QCOMPARE(rows(form_->Lista_ConteudoCDs), QStringList({"Drowned World", "Frozen", "Swim"}));
-        clickRow(form_->ListaCDS_Total, 1);
-        QCOMPARE(form_->numeroCD_CD->caption(), QString("12"));
-        QCOMPARE(form_->Lista_ConteudoCDs->count(), 0);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        QCOMPARE(wintest::label(form_, "numeroCD_MP3")->caption(), QString("7 "));
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
+        QCOMPARE(wintest::label(form_, "numeroCD_MP3")->caption(), QString("12"));
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
+        QCOMPARE(wintest::label(form_, "numeroCD_CD")->caption(), QString("7 "));
+        QCOMPARE(rows(wintest::list(form_, "Lista_ConteudoCDs")),
+                 QStringList({"Drowned World", "Frozen", "Swim"}));
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 1);
+        QCOMPARE(wintest::label(form_, "numeroCD_CD")->caption(), QString("12"));
+        QCOMPARE(wintest::list(form_, "Lista_ConteudoCDs")->count(), 0);
         // The keyboard selects as the mouse does.
-        form_->ListaMP3_Total->setFocus();
-        QTest::keyClick(form_->ListaMP3_Total, Qt::Key_Down);
-        QCOMPARE(form_->numeroCD_MP3->caption(), QString("3 "));
+        wintest::list(form_, "ListaMP3_Total")->setFocus();
+        QTest::keyClick(wintest::list(form_, "ListaMP3_Total"), Qt::Key_Down);
+        QCOMPARE(wintest::label(form_, "numeroCD_MP3")->caption(), QString("3 "));
     }
 
     void reloadClearsTheMainListsSelectionButKeepsLabelsAndContents() {
         start(path("lista.txt"));
-        clickRow(form_->ListaMP3_Total, 1);
-        clickRow(form_->ListaCDS_Total, 0);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
         writeFile(path("lista.txt"), "40 Only - One\r\n");
         form_->Configurao1Click();
         QVERIFY(!form_->isEnabled());
         closeChild(Form3);
         QVERIFY(form_->isEnabled());
-        QCOMPARE(rows(form_->ListaMP3_Total), QStringList({"Only - One"}));
-        QCOMPARE(form_->ListaMP3_Total->itemIndex(), -1);
-        QCOMPARE(form_->ListaCDS_Total->count(), 0);
-        QCOMPARE(form_->numeroCD_MP3->caption(), QString("12"));
-        QCOMPARE(form_->numeroCD_CD->caption(), QString("7 "));
-        QCOMPARE(form_->Lista_ConteudoCDs->count(), 3);
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")), QStringList({"Only - One"}));
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->itemIndex(), -1);
+        QCOMPARE(wintest::list(form_, "ListaCDS_Total")->count(), 0);
+        QCOMPARE(wintest::label(form_, "numeroCD_MP3")->caption(), QString("12"));
+        QCOMPARE(wintest::label(form_, "numeroCD_CD")->caption(), QString("7 "));
+        QCOMPARE(wintest::list(form_, "Lista_ConteudoCDs")->count(), 3);
     }
 
     void activationRunsAfterAChildClosesButNotAfterABox() {
         start(path("lista.txt"));
         // Every load starts by clearing the album list.
-        QSignalSpy loads(form_->ListaCDS_Total->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy loads(wintest::list(form_, "ListaCDS_Total")->model(),
+                         &QAbstractItemModel::modelReset);
         // A modal box (here the insert-CD prompt) closing does not reload.
-        clickRow(form_->ListaMP3_Total, 0);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
         form_->Image9Click();
         settle();
         QCOMPARE(loads.count(), 0);
@@ -200,45 +203,45 @@ class MainWindowTest : public QObject {
 
     void viewSwitchingKeepsEverything() {
         start(path("lista.txt"));
-        clickRow(form_->ListaMP3_Total, 2);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 2);
         action("Pesquisar2")->trigger();
-        QVERIFY(!form_->Panel1->isVisible());
-        QVERIFY(form_->Panel2->isVisible());
-        QTest::keyClicks(form_->Artista_Search, "Mad");
+        QVERIFY(!wintest::widget(form_, "Panel1")->isVisible());
+        QVERIFY(wintest::widget(form_, "Panel2")->isVisible());
+        QTest::keyClicks(wintest::edit(form_, "Artista_Search"), "Mad");
         action("ListarMP31")->trigger();
-        QVERIFY(form_->Panel1->isVisible());
-        QVERIFY(!form_->Panel2->isVisible());
-        QCOMPARE(form_->ListaMP3_Total->itemIndex(), 2);
-        QCOMPARE(form_->numeroCD_MP3->caption(), QString("3 "));
-        QCOMPARE(form_->Artista_Search->text(), QString("Mad"));
+        QVERIFY(wintest::widget(form_, "Panel1")->isVisible());
+        QVERIFY(!wintest::widget(form_, "Panel2")->isVisible());
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->itemIndex(), 2);
+        QCOMPARE(wintest::label(form_, "numeroCD_MP3")->caption(), QString("3 "));
+        QCOMPARE(wintest::edit(form_, "Artista_Search")->text(), QString("Mad"));
     }
 
     void newListConfirmedDeclinedCancelled() {
         start(path("lista.txt"));
-        clickRow(form_->ListaCDS_Total, 0);
-        form_->numCD_found->setCaption("keep");
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
+        wintest::label(form_, "numCD_found")->setCaption("keep");
 
         fake_->fileDialog.cancel();
         action("Novo1")->trigger();
         QCOMPARE(fake_->fileDialog.requests.back().title, QString("Nova Lista de MP3"));
         QCOMPARE(fake_->fileDialog.requests.back().fileName, path("lista.txt"));
-        QCOMPARE(form_->ListaMP3_Total->count(), 3);
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 3);
 
         fake_->fileDialog.answer(path("lista.txt"));
         fake_->confirmation.answers = {false};
         action("Novo1")->trigger();
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
-        QCOMPARE(form_->ListaMP3_Total->count(), 3);
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 3);
 
         fake_->fileDialog.answer(path("lista.txt"));
         fake_->confirmation.answers = {true};
         action("Novo1")->trigger();
         QCOMPARE(readFile(path("lista.txt")), std::string());
-        QCOMPARE(form_->ListaMP3_Total->count(), 0);
-        QCOMPARE(form_->ListaCDS_Total->count(), 0);
-        QCOMPARE(form_->Lista_ConteudoCDs->count(), 0);
-        QCOMPARE(form_->numeroCD_CD->caption(), QString("7 "));
-        QCOMPARE(form_->numCD_found->caption(), QString("keep"));
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaCDS_Total")->count(), 0);
+        QCOMPARE(wintest::list(form_, "Lista_ConteudoCDs")->count(), 0);
+        QCOMPARE(wintest::label(form_, "numeroCD_CD")->caption(), QString("7 "));
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("keep"));
 
         // A new name is created at once and nothing is asked.
         const auto asked = fake_->confirmation.asked.size();
@@ -269,7 +272,7 @@ class MainWindowTest : public QObject {
         for (QAction* a : form_->menuBar()->actions()) menus << a->text();
         QCOMPARE(menus,
                  QStringList({"&Ficheiro", QString::fromUtf8("&Operações"), "A&lterar", "&Ajuda"}));
-        QCOMPARE(form_->Label1->text(), QString("v0.8"));
+        QCOMPARE(wintest::label(form_, "Label1")->text(), QString("v0.8"));
         QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
@@ -277,28 +280,33 @@ class MainWindowTest : public QObject {
         start(path("lista.txt"));
         QCOMPARE(form_->client()->size(), QSize(770, 537));
         QCOMPARE(form_->pos(), QPoint(215, 126));
-        QCOMPARE(form_->Panel1->geometry(), QRect(0, 0, 769, 537));
-        QCOMPARE(form_->ListaMP3_Total->geometry(), QRect(48, 80, 313, 365));
-        QCOMPARE(form_->Lista_ConteudoCDs->geometry(), QRect(424, 336, 289, 118));
-        QCOMPARE(form_->Image9->geometry(), QRect(28, 476, 129, 33));
-        QCOMPARE(form_->Image15->geometry(), QRect(579, 128, 145, 57));
-        QCOMPARE(form_->Artista_Search->geometry(), QRect(72, 146, 433, 20));
-        QVERIFY(form_->Lista_ConteudoCDs->sorted());
-        QVERIFY(!form_->ListaMP3_Total->sorted());
+        QCOMPARE(wintest::widget(form_, "Panel1")->geometry(), QRect(0, 0, 769, 537));
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->geometry(), QRect(48, 80, 313, 365));
+        QCOMPARE(wintest::list(form_, "Lista_ConteudoCDs")->geometry(), QRect(424, 336, 289, 118));
+        QCOMPARE(wintest::picture(form_, "Image9")->geometry(), QRect(28, 476, 129, 33));
+        QCOMPARE(wintest::picture(form_, "Image15")->geometry(), QRect(579, 128, 145, 57));
+        QCOMPARE(wintest::edit(form_, "Artista_Search")->geometry(), QRect(72, 146, 433, 20));
+        QVERIFY(wintest::list(form_, "Lista_ConteudoCDs")->sorted());
+        QVERIFY(!wintest::list(form_, "ListaMP3_Total")->sorted());
         // Tab goes through the lists, then into the covered search view.
-        QCOMPARE(nextFocusable(form_->ListaMP3_Total), form_->Lista_ConteudoCDs);
-        QCOMPARE(nextFocusable(form_->Lista_ConteudoCDs), form_->ListaCDS_Total);
-        QCOMPARE(nextFocusable(form_->ListaCDS_Total), form_->Artista_Search);
-        QCOMPARE(nextFocusable(form_->Artista_Search), form_->Artista_Found);
+        QCOMPARE(nextFocusable(wintest::list(form_, "ListaMP3_Total")),
+                 wintest::list(form_, "Lista_ConteudoCDs"));
+        QCOMPARE(nextFocusable(wintest::list(form_, "Lista_ConteudoCDs")),
+                 wintest::list(form_, "ListaCDS_Total"));
+        QCOMPARE(nextFocusable(wintest::list(form_, "ListaCDS_Total")),
+                 wintest::edit(form_, "Artista_Search"));
+        QCOMPARE(nextFocusable(wintest::edit(form_, "Artista_Search")),
+                 wintest::list(form_, "Artista_Found"));
     }
 
     void rightClickOpensTheMenuAndChangesNothing() {
         start(path("lista.txt"));
-        QCOMPARE(form_->PopMenu->actions().size(), 1);
-        QCOMPARE(form_->PopMenu->actions().front()->text(), QString("&Apagar da Lista"));
-        clickRow(form_->ListaMP3_Total, 1);
-        form_->PopMenu->actions().front()->trigger();
-        QCOMPARE(form_->ListaMP3_Total->count(), 3);
+        QCOMPARE(wintest::find<QMenu>(form_, "PopMenu")->actions().size(), 1);
+        QCOMPARE(wintest::find<QMenu>(form_, "PopMenu")->actions().front()->text(),
+                 QString("&Apagar da Lista"));
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
+        wintest::find<QMenu>(form_, "PopMenu")->actions().front()->trigger();
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 3);
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
     }
 
@@ -306,8 +314,8 @@ class MainWindowTest : public QObject {
         start(path("lista.txt"));
         auto& starts = fake_->processStarter.starts;
         auto& warnings = fake_->messageDialog.warnings;
-        clickRow(form_->ListaMP3_Total, 0);
-        QTest::mouseClick(form_->Image9, Qt::LeftButton);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        QTest::mouseClick(wintest::picture(form_, "Image9"), Qt::LeftButton);
         QCOMPARE(warnings.size(), 1u);
         QCOMPARE(warnings.back().text,
                  QString::fromUtf8("Introduza o CD Nº 7  na unidade e carregue em OK"));
@@ -317,13 +325,13 @@ class MainWindowTest : public QObject {
                  std::vector<std::string>{"/media/cd/Madonna - Ray of Light.mp3"});
         QCOMPARE(starts.back().workingDir, std::string("/media/cd/"));
         // An album track on the same CD: no prompt; the texts come from the lists.
-        clickRow(form_->ListaCDS_Total, 0);
-        clickRow(form_->Lista_ConteudoCDs, 1);
-        QTest::mouseClick(form_->Image10, Qt::LeftButton);
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
+        clickRow(wintest::list(form_, "Lista_ConteudoCDs"), 1);
+        QTest::mouseClick(wintest::picture(form_, "Image10"), Qt::LeftButton);
         QCOMPARE(warnings.size(), 1u);
         QCOMPARE(starts.back().args,
                  std::vector<std::string>{"/media/cd/Madonna - Ray of Light/Frozen.mp3"});
-        clickRow(form_->ListaMP3_Total, 2);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 2);
         form_->Image9Click();
         QCOMPARE(warnings.size(), 2u);
         QCOMPARE(starts.back().args,
@@ -333,21 +341,21 @@ class MainWindowTest : public QObject {
 
     void playingWithoutASelectionReportsTheListError() {
         start(path("lista.txt"));
-        QTest::mouseClick(form_->Image9, Qt::LeftButton);
-        clickRow(form_->ListaCDS_Total, 0);
-        QTest::mouseClick(form_->Image10, Qt::LeftButton);
+        QTest::mouseClick(wintest::picture(form_, "Image9"), Qt::LeftButton);
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
+        QTest::mouseClick(wintest::picture(form_, "Image10"), Qt::LeftButton);
         QCOMPARE(errors(),
                  QStringList({"List index out of bounds (-1)", "List index out of bounds (-1)"}));
         QVERIFY(fake_->processStarter.starts.empty());
         QVERIFY(fake_->messageDialog.warnings.empty());
         QCOMPARE(form_->Playback.Ultimo_CD(), std::string());
         // After a reload the album list has no selection while its tracks still show.
-        clickRow(form_->Lista_ConteudoCDs, 0);
+        clickRow(wintest::list(form_, "Lista_ConteudoCDs"), 0);
         form_->Sobre1Click();
         closeChild(Form4);
-        QCOMPARE(form_->Lista_ConteudoCDs->count(), 3);
-        clickRow(form_->Lista_ConteudoCDs, 0);
-        QTest::mouseClick(form_->Image10, Qt::LeftButton);
+        QCOMPARE(wintest::list(form_, "Lista_ConteudoCDs")->count(), 3);
+        clickRow(wintest::list(form_, "Lista_ConteudoCDs"), 0);
+        QTest::mouseClick(wintest::picture(form_, "Image10"), Qt::LeftButton);
         QCOMPARE(errors().size(), 3);
         QCOMPARE(errors().back(), QString("List index out of bounds (-1)"));
         QVERIFY(fake_->processStarter.starts.empty());
@@ -356,45 +364,49 @@ class MainWindowTest : public QObject {
     void searchFindsLooseEntriesAndHeadersCaseSensitively() {
         start(path("lista.txt"));
         action("Pesquisar2")->trigger();
-        QTest::keyClicks(form_->Artista_Search, "Mad");
-        QTest::mouseClick(form_->Image15, Qt::LeftButton);
-        QCOMPARE(rows(form_->Artista_Found),
+        QTest::keyClicks(wintest::edit(form_, "Artista_Search"), "Mad");
+        QTest::mouseClick(wintest::picture(form_, "Image15"), Qt::LeftButton);
+        QCOMPARE(rows(wintest::list(form_, "Artista_Found")),
                  QStringList({"Madonna - Ray of Light", "Savage Garden - Truly Madly Deeply"}));
-        QCOMPARE(rows(form_->CDs_Found), QStringList({"Madonna - Ray of Light"}));
-        clickRow(form_->CDs_Found, 0);
-        QCOMPARE(form_->numCD_found->caption(), QString("7 "));
-        QCOMPARE(rows(form_->Musicas_CD), QStringList({"Swim", "Frozen", "Drowned World"}));
-        clickRow(form_->Artista_Found, 1);
-        QCOMPARE(form_->numCD_found->caption(), QString("12"));
-        QCOMPARE(form_->Musicas_CD->count(), 3);
+        QCOMPARE(rows(wintest::list(form_, "CDs_Found")), QStringList({"Madonna - Ray of Light"}));
+        clickRow(wintest::list(form_, "CDs_Found"), 0);
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("7 "));
+        QCOMPARE(rows(wintest::list(form_, "Musicas_CD")),
+                 QStringList({"Swim", "Frozen", "Drowned World"}));
+        clickRow(wintest::list(form_, "Artista_Found"), 1);
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("12"));
+        QCOMPARE(wintest::list(form_, "Musicas_CD")->count(), 3);
 
-        form_->Artista_Search->setText("MAD");
+        wintest::edit(form_, "Artista_Search")->setText("MAD");
         form_->Image15Click();
-        QCOMPARE(
-            form_->Artista_Found->count() + form_->CDs_Found->count() + form_->Musicas_CD->count(),
-            0);
-        form_->Artista_Search->setText("Frozen");
+        QCOMPARE(wintest::list(form_, "Artista_Found")->count() +
+                     wintest::list(form_, "CDs_Found")->count() +
+                     wintest::list(form_, "Musicas_CD")->count(),
+                 0);
+        wintest::edit(form_, "Artista_Search")->setText("Frozen");
         form_->Image15Click();
-        QCOMPARE(form_->CDs_Found->count(), 0);
-        form_->Artista_Search->setText(QString::fromUtf8("Pontapés"));
+        QCOMPARE(wintest::list(form_, "CDs_Found")->count(), 0);
+        wintest::edit(form_, "Artista_Search")->setText(QString::fromUtf8("Pontapés"));
         form_->Image15Click();
-        QCOMPARE(form_->Artista_Found->count(), 1);
-        form_->Artista_Search->setText(QString::fromUtf8("Ă"));  // not in Windows-1252
+        QCOMPARE(wintest::list(form_, "Artista_Found")->count(), 1);
+        wintest::edit(form_, "Artista_Search")
+            ->setText(QString::fromUtf8("Ă"));  // not in Windows-1252
         form_->Image15Click();
-        QCOMPARE(form_->Artista_Found->count(), 0);
+        QCOMPARE(wintest::list(form_, "Artista_Found")->count(), 0);
         QVERIFY(errors().isEmpty());
     }
 
     void searchResultsSurviveAReloadAndReadTheNewTables() {
         start(path("lista.txt"));
-        form_->Artista_Search->setText("Savage");
+        wintest::edit(form_, "Artista_Search")->setText("Savage");
         form_->Image15Click();
         writeFile(path("lista.txt"), "40 First\r\n41 Second\r\n");
         form_->NovoMP31Click();
         closeChild(Form2);
-        QCOMPARE(rows(form_->Artista_Found), QStringList({"Savage Garden - Truly Madly Deeply"}));
-        clickRow(form_->Artista_Found, 0);
-        QCOMPARE(form_->numCD_found->caption(), QString("41"));
+        QCOMPARE(rows(wintest::list(form_, "Artista_Found")),
+                 QStringList({"Savage Garden - Truly Madly Deeply"}));
+        clickRow(wintest::list(form_, "Artista_Found"), 0);
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("41"));
     }
 
     // As a new user would: a new album typed in the entry window shows once it closes.
@@ -402,19 +414,20 @@ class MainWindowTest : public QObject {
         start(path("lista.txt"));
         action("Novolbum1")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(Form2));
-        QTest::keyClicks(Form2->NovoArtista_Edit, "Air");
-        QTest::keyClicks(Form2->NovaMusica_Edit, "Moon Safari");
-        Form2->CD_Musica->setEditText("21");
-        Form2->NovoCD_Memo->setPlainText("Sexy Boy\nLa Femme d'Argent\nKelly Watch the Stars");
-        Form2->NovaMusica_Edit->setFocus();
-        QTest::keyClick(Form2->NovaMusica_Edit, Qt::Key_Return);
+        QTest::keyClicks(wintest::edit(Form2, "NovoArtista_Edit"), "Air");
+        QTest::keyClicks(wintest::edit(Form2, "NovaMusica_Edit"), "Moon Safari");
+        wintest::combo(Form2, "CD_Musica")->setEditText("21");
+        wintest::memo(Form2, "NovoCD_Memo")
+            ->setPlainText("Sexy Boy\nLa Femme d'Argent\nKelly Watch the Stars");
+        wintest::edit(Form2, "NovaMusica_Edit")->setFocus();
+        QTest::keyClick(wintest::edit(Form2, "NovaMusica_Edit"), Qt::Key_Return);
         QVERIFY(errors().isEmpty());
-        QCOMPARE(Form2->NovoArtista_Edit->text(), QString());
+        QCOMPARE(wintest::edit(Form2, "NovoArtista_Edit")->text(), QString());
         closeChild(Form2);
-        QCOMPARE(form_->ListaCDS_Total->rowText(2), QString("Air - Moon Safari"));
-        clickRow(form_->ListaCDS_Total, 2);
-        QCOMPARE(form_->numeroCD_CD->caption(), QString("21"));
-        QCOMPARE(rows(form_->Lista_ConteudoCDs),
+        QCOMPARE(wintest::list(form_, "ListaCDS_Total")->rowText(2), QString("Air - Moon Safari"));
+        clickRow(wintest::list(form_, "ListaCDS_Total"), 2);
+        QCOMPARE(wintest::label(form_, "numeroCD_CD")->caption(), QString("21"));
+        QCOMPARE(rows(wintest::list(form_, "Lista_ConteudoCDs")),
                  QStringList({"Kelly Watch the Stars", "La Femme d'Argent", "Sexy Boy"}));
     }
 
@@ -423,14 +436,14 @@ class MainWindowTest : public QObject {
         start(path("lista.txt"));
         action("Configurao1")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(Form3));
-        Form3->Winamp_Path->setText("/usr/bin/mpg123");
-        Form3->CD_Drive->setEditText("/media/cdrom");
-        Form3->Winamp_Path->setFocus();
-        QTest::keyClick(Form3->Winamp_Path, Qt::Key_Return);
+        wintest::edit(Form3, "Winamp_Path")->setText("/usr/bin/mpg123");
+        wintest::combo(Form3, "CD_Drive")->setEditText("/media/cdrom");
+        wintest::edit(Form3, "Winamp_Path")->setFocus();
+        QTest::keyClick(wintest::edit(Form3, "Winamp_Path"), Qt::Key_Return);
         closeChild(Form3);
         QCOMPARE(readFile(path("config.ini")), std::string("/usr/bin/mpg123\r\n/media/cdrom\r\n"));
-        clickRow(form_->ListaMP3_Total, 1);
-        form_->Image9->clicked();
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
+        wintest::picture(form_, "Image9")->clicked();
         QCOMPARE(fake_->processStarter.starts.back().program, std::string("/usr/bin/mpg123"));
         QCOMPARE(fake_->processStarter.starts.back().args,
                  std::vector<std::string>{"/media/cdrom/Savage Garden - Truly Madly Deeply.mp3"});
@@ -444,14 +457,24 @@ class MainWindowTest : public QObject {
         QVERIFY(Form2->isEnabled());
         form_->close();  // the close box of a disabled window does nothing
         QVERIFY(form_->isVisible());
+        const QPointer<TForm2> closed = Form2;
         closeChild(Form2);
         QVERIFY(form_->isEnabled());
-        QVERIFY(!Form2->isVisible());
-        // Each command makes a fresh window.
-        TForm2* first = Form2;
-        form_->NovoMP31Click();
-        QVERIFY(Form2 != first);
-        closeChild(Form2);
+        // Closed, it can never show again: it is freed, and nothing names it any more.
+        QVERIFY(closed.isNull());
+        QCOMPARE(Form2, nullptr);
+    }
+
+    void windowsOpenedFromTheMenuAreFreedOnceClosed() {
+        start(path("lista.txt"));
+        const qsizetype before = QApplication::topLevelWidgets().size();
+        for (int i = 0; i < 1000; ++i) {
+            form_->NovoMP31Click();
+            Form2->close();
+            settle();
+        }
+        QCOMPARE(QApplication::topLevelWidgets().size(), before);
+        QVERIFY(form_->isEnabled());
     }
 };
 

@@ -1,5 +1,5 @@
-// The words of each piece of artwork, as drawn by the artwork generator.
-#include "windows/artwork_words.h"
+// The words of each piece of artwork, as drawn by the artwork generator, and its pictures.
+#include "windows/artwork.h"
 
 #include <QHash>
 
@@ -28,4 +28,10 @@ QString artworkWords(const QString& resourcePath) {
     QString name = resourcePath.mid(slash + 1);
     if (name.endsWith(QLatin1String(".jpg"))) name.chop(4);
     return words.value(name);
+}
+
+tk::Picture* artworkPicture(QWidget* parent, const char* name, const char* artwork, tk::Box box,
+                            tk::Fit fit, tk::Cursor cursor) {
+    const QString resource = QStringLiteral(":/artwork/%1.jpg").arg(QLatin1String(artwork));
+    return tk::makePicture(parent, name, resource, artworkWords(resource), box, fit, cursor);
 }

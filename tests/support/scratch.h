@@ -1,8 +1,6 @@
-// Test helpers: a temporary folder, whole-file reads and writes, and errors checked in full.
+// The scratch folder every test takes its files from, whole-file reads and writes, and children.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +11,6 @@
 #include <iterator>
 #include <string>
 
-#include "catalogue/runtime_error.h"
-
 namespace mp3::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
@@ -22,13 +18,17 @@ class ScratchDir {
   public:
     ScratchDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "mp3test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+        path_ = pattern;
     }
     ~ScratchDir() {
         std::error_code ignored;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
 
@@ -52,7 +52,12 @@ class CurrentDir {
     explicit CurrentDir(const std::string& to) : saved_(std::filesystem::current_path()) {
         std::filesystem::current_path(to);
     }
-    ~CurrentDir() { std::filesystem::current_path(saved_); }
+    ~CurrentDir() {
+        std::error_code ignored;
+        std::filesystem::current_path(saved_, ignored);
+    }
+    CurrentDir(const CurrentDir&) = delete;
+    CurrentDir& operator=(const CurrentDir&) = delete;
 
   private:
     std::filesystem::path saved_;
@@ -70,26 +75,10 @@ inline int runInChild(const std::function<int()>& body) {
 // Runs `body` in a child process as an unprivileged user when we are root (root ignores
 // permission bits); returns the child's exit status.
 inline int runUnprivileged(const std::function<int()>& body) {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return runInChild([&body] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 99;
+        return body();
+    });
 }
 
 }  // namespace mp3::test
-
-// The input/output error's code and message, compared in full.
-#define EXPECT_IO_ERROR(statement, expectedCode, expectedMessage)  \
-    do {                                                           \
-        try {                                                      \
-            statement;                                             \
-            ADD_FAILURE() << "no error from " #statement;          \
-        } catch (const mp3::EInOutError& e) {                      \
-            EXPECT_EQ(e.code(), expectedCode) << #statement;       \
-            EXPECT_STREQ(e.what(), expectedMessage) << #statement; \
-        }                                                          \
-    } while (false)

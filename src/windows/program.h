@@ -1,0 +1,31 @@
+// The program's windows as the start-up makes them.
+#pragma once
+
+#include <memory>
+
+namespace tk {
+struct Platform;
+}
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The main window, whose creation asks for the list file, then the entry, configuration and help
+// windows, made hidden and never shown (the menu commands make windows of their own). Each is
+// also named by its global (Form1 to Form4) while it lives.
+class Program {
+  public:
+    explicit Program(tk::Platform& platform);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    TForm1& mainWindow() const { return *form1_; }
+
+  private:
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm4> form4_;
+};
