@@ -1,5 +1,5 @@
 # Installs the build into a scratch prefix and checks that every file lands where desktops look.
-# cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -P check_install.cmake
+# cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DVERSION=<version> -DGZIP=<gzip> -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -8,7 +8,11 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected bin/mp3_search share/applications/mp3_search.desktop)
+set(metainfo share/metainfo/io.github.mp3search.mp3_search.metainfo.xml)
+set(changelog share/doc/mp3-search/changelog.gz)
+set(manual share/man/man1/mp3_search.1.gz)
+set(expected bin/mp3_search ${manual} share/applications/mp3_search.desktop ${metainfo}
+             share/doc/mp3-search/copyright ${changelog})
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/mp3_search.png)
 endforeach()
@@ -40,8 +44,37 @@ foreach(size 16 32 48 64 128 256)
     endif()
 endforeach()
 
-# The entry's Exec names the installed program, and its Icon the installed icon's name.
+# The entry's Exec starts the installed program with the file it is given, and its Icon is the
+# installed icon's name.
 file(STRINGS ${PREFIX}/share/applications/mp3_search.desktop entry)
-if(NOT "Exec=mp3_search" IN_LIST entry OR NOT "Icon=mp3_search" IN_LIST entry)
+if(NOT "Exec=mp3_search %f" IN_LIST entry OR NOT "Icon=mp3_search" IN_LIST entry)
     message(FATAL_ERROR "the desktop entry does not start the installed program with its icon")
 endif()
+
+# Software centres find the program through the entry the metadata names.
+file(READ ${PREFIX}/${metainfo} component)
+string(REGEX MATCH "<launchable type=\"desktop-id\">([^<]*)</launchable>" launchable "${component}")
+if(NOT EXISTS ${PREFIX}/share/applications/${CMAKE_MATCH_1})
+    message(FATAL_ERROR "the metadata launches '${CMAKE_MATCH_1}', which is not installed")
+endif()
+
+# The newest release in the metadata and in the changelog is the version being installed.
+string(REGEX MATCH "<release version=\"([^\"]*)\"" release "${component}")
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    message(FATAL_ERROR "the metadata's newest release is '${CMAKE_MATCH_1}', not ${VERSION}")
+endif()
+execute_process(COMMAND ${GZIP} -dc ${PREFIX}/${changelog} RESULT_VARIABLE result
+                OUTPUT_VARIABLE changes)
+string(REGEX MATCH "^[a-z0-9.+-]+ \\(([^)]*)\\)" entry "${changes}")
+if(NOT result EQUAL 0 OR NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    message(FATAL_ERROR "the changelog's newest entry is '${CMAKE_MATCH_1}', not ${VERSION}")
+endif()
+
+# The compressed documents carry no name or time, so they are the same from build to build: the
+# gzip header has no flags and a zero time.
+foreach(document ${changelog} ${manual})
+    file(READ ${PREFIX}/${document} header LIMIT 8 HEX)
+    if(NOT header STREQUAL "1f8b080000000000")
+        message(FATAL_ERROR "the gzip header of ${document} holds a name or a time: ${header}")
+    endif()
+endforeach()

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libjpeg-dev
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    dpkg-dev desktop-file-utils
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
