@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     dpkg-dev desktop-file-utils
+    dbus-daemon python3-dbus python3-gi genisoimage fuseiso fuse
 )
 
 missing=()
