@@ -3,18 +3,21 @@
 
 #include "toolkit/qt_dialogs.h"
 #include "toolkit/spawn_process_starter.h"
+#include "toolkit/udisks2_service.h"
 
 namespace tk {
 
 Platform& Platform::qt() {
-    // The implementations hold no state, so one set serves every window for the process's life.
+    // The implementations hold no state (the disk service reaches the bus at its first question,
+    // not here), so one set serves every window for the process's life.
     static QtErrorBox errorBox;
     static QtMessageDialog messageDialog;
     static QtFileDialog fileDialog;
     static QtConfirmation confirmation;
     static SpawnProcessStarter processStarter;
-    static Platform platform{&errorBox, &messageDialog, &fileDialog, &confirmation,
-                             &processStarter};
+    static UDisks2Service diskService;
+    static Platform platform{&errorBox,     &messageDialog,  &fileDialog,
+                             &confirmation, &processStarter, &diskService};
     return platform;
 }
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/disk_service.h"
+
 namespace tk {
 
 // The standard error box: stop icon, one OK button.
@@ -74,6 +76,7 @@ struct Platform {
     FileDialog* fileDialog = nullptr;
     Confirmation* confirmation = nullptr;
     ProcessStarter* processStarter = nullptr;
+    DiskService* diskService = nullptr;
 
     // The process-wide Qt implementations.
     static Platform& qt();

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -105,6 +106,35 @@ class RecordingProcessStarter : public ProcessStarter {
     }
 };
 
+// Answers from tables set by the test (by default it does not answer, as with no system bus);
+// a mount takes `mountAt` for the device and records the call.
+class RecordingDiskService : public DiskService {
+  public:
+    bool answers = false;
+    std::vector<std::string> drives;
+    std::map<std::string, std::vector<std::string>> mounts;  // device -> mount points
+    std::map<std::string, std::string> mountAt;              // device -> where a mount puts it
+    std::vector<std::string> mountCalls;
+
+    bool available() override { return answers; }
+    std::vector<std::string> opticalDrives() override {
+        if (!answers) return {};
+        return drives;
+    }
+    std::optional<std::vector<std::string>> mountPoints(const std::string& device) override {
+        auto it = mounts.find(device);
+        if (!answers || it == mounts.end()) return std::nullopt;
+        return it->second;
+    }
+    std::optional<std::string> mount(const std::string& device) override {
+        mountCalls.push_back(device);
+        auto it = mountAt.find(device);
+        if (!answers || it == mountAt.end()) return std::nullopt;
+        mounts[device] = {it->second};
+        return it->second;
+    }
+};
+
 // One of each stand-in, wired into a Platform; pass it where a window wants a Platform&.
 class FakePlatform {
   public:
@@ -113,7 +143,9 @@ class FakePlatform {
     ScriptedFileDialog fileDialog;
     ScriptedConfirmation confirmation;
     RecordingProcessStarter processStarter;
-    Platform platform{&errorBox, &messageDialog, &fileDialog, &confirmation, &processStarter};
+    RecordingDiskService diskService;
+    Platform platform{&errorBox,     &messageDialog,  &fileDialog,
+                      &confirmation, &processStarter, &diskService};
 
     FakePlatform() = default;
     FakePlatform(const FakePlatform&) = delete;
