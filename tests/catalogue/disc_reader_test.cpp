@@ -1,6 +1,8 @@
 // What made-up disc listings give as records, what the list already has, and the bytes to append.
 #include "catalogue/disc_reader.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
 
@@ -9,7 +11,7 @@
 #include "catalogue/disc_tree.h"
 #include "catalogue/free_cd_number.h"
 #include "catalogue/text_file.h"
-#include "scratch.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {

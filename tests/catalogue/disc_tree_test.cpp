@@ -15,7 +15,8 @@
 #include "catalogue/player.h"
 #include "catalogue/record_writer.h"
 #include "catalogue/text_file.h"
-#include "scratch.h"
+#include "support/expect_io_error.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {

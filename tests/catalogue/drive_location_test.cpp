@@ -8,7 +8,8 @@
 #include <filesystem>
 #include <map>
 
-#include "scratch.h"
+#include "support/expect_io_error.h"
+#include "support/scratch.h"
 
 namespace mp3 {
 namespace {
