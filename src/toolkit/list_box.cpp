@@ -1,30 +1,42 @@
-// Row semantics, sorted insertion and user-only click notification of the list box.
+// Row semantics over the list model, and user-only click notification of the list box.
 #include "toolkit/list_box.h"
 
 #include <QContextMenuEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <algorithm>
-#include <vector>
 
 #include "catalogue/runtime_error.h"
+#include "toolkit/list_model.h"
 
 namespace tk {
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+ListBox::ListBox(QWidget* parent) : QListView(parent), rows_(new ListModel(this)) {
+    setModel(rows_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+    // One height for every row: the view lays out a million rows without asking for their texts.
     setUniformItemSizes(true);
     // A long row is cut at the edge, as in a Windows list box; Qt's bar would cover the last row.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+int ListBox::count() const {
+    return rows_->count();
+}
+
 int ListBox::itemIndex() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ListBox::setItemIndex(int row) {
+    if (row < 0 || row >= count()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(rows_->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 void ListBox::requireRow(int row) const {
@@ -33,71 +45,36 @@ void ListBox::requireRow(int row) const {
 
 bool ListBox::selected(int row) const {
     requireRow(row);
-    return QListWidget::item(row)->isSelected();
+    return selectionModel()->isSelected(rows_->index(row));
 }
 
 QString ListBox::rowText(int row) const {
     requireRow(row);
-    return QListWidget::item(row)->text();
-}
-
-const QCollator& ListBox::collator() {
-    QLocale locale;
-    // The C locale compares code units, which would put "árvore" after "zebra"; the root
-    // collation (English) is what a plain locale means for people reading the list.
-    if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    const QString name = locale.bcp47Name();
-    if (name != collatorLocale_) {
-        collator_ = QCollator(locale);
-        collator_.setCaseSensitivity(Qt::CaseInsensitive);
-        collatorLocale_ = name;
-    }
-    return collator_;
-}
-
-int ListBox::insertionRow(const QString& text) {
-    const QCollator& order = collator();
-    // After every row that sorts equal, so equal texts keep the order they came in.
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (order.compare(text, QListWidget::item(middle)->text()) < 0) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    return low;
+    return rows_->text(row);
 }
 
 void ListBox::add(const QString& text) {
-    if (sorted_) {
-        insertItem(insertionRow(text), text);
-    } else {
-        addItem(text);
-    }
+    rows_->add(text);
 }
 
 void ListBox::clearItems() {
-    clear();
+    rows_->clear();
+}
+
+void ListBox::setRowSource(const RowSource* source) {
+    rows_->setSource(source);
+}
+
+void ListBox::resetRows() {
+    rows_->reset();
 }
 
 void ListBox::setSorted(bool sorted) {
-    if (sorted_ == sorted) return;
-    sorted_ = sorted;
-    if (!sorted_ || count() < 2) return;
+    rows_->setSorted(sorted);
+}
 
-    QListWidgetItem* chosen = itemIndex() >= 0 ? QListWidget::item(itemIndex()) : nullptr;
-    std::vector<QListWidgetItem*> rows;
-    rows.reserve(static_cast<std::size_t>(count()));
-    while (count() > 0) rows.push_back(takeItem(0));
-    const QCollator& order = collator();
-    std::stable_sort(rows.begin(), rows.end(), [&order](QListWidgetItem* a, QListWidgetItem* b) {
-        return order.compare(a->text(), b->text()) < 0;
-    });
-    for (QListWidgetItem* row : rows) addItem(row);
-    if (chosen != nullptr) setCurrentItem(chosen, QItemSelectionModel::ClearAndSelect);
+bool ListBox::sorted() const {
+    return rows_->sorted();
 }
 
 void ListBox::setHandCursor(bool hand) {
@@ -127,7 +104,7 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const int before = itemIndex();
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
     // A click on the row already selected still counts as choosing it.
     if (itemIndex() == pressed.row()) {
         emit clicked();
@@ -142,7 +119,7 @@ void ListBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const int before = itemIndex();
-    QListWidget::mouseMoveEvent(event);
+    QListView::mouseMoveEvent(event);
     emitIfChanged(before);
 }
 
@@ -153,13 +130,13 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     const int before = itemIndex();
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
     emitIfChanged(before);
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
     const int before = itemIndex();
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
     emitIfChanged(before);
 }
 
@@ -174,13 +151,13 @@ void ListBox::contextMenuEvent(QContextMenuEvent* event) {
 
 bool ListBox::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip || event->type() == QEvent::WhatsThis) return true;
-    return QListWidget::viewportEvent(event);
+    return QListView::viewportEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
                                                               const QEvent* event) const {
     // Ctrl with a click or Space would unselect the row; a single-selection list keeps it.
-    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
     if (command.testFlag(QItemSelectionModel::Deselect)) return QItemSelectionModel::NoUpdate;
     return command;
 }

@@ -1,11 +1,16 @@
-// List box: row errors, sorted insertion, and which selections count as the user's clicks.
+// List box: row errors, sorted insertion, rows read from a source on demand, and which
+// selections count as the user's clicks.
 #include "toolkit/list_box.h"
 
+#include <QAccessible>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "catalogue/runtime_error.h"
+#include "toolkit/row_functions.h"
 
 namespace {
 
@@ -32,9 +37,20 @@ class ListBoxTest : public QObject {
   private:
     QWidget* window_ = nullptr;
     tk::ListBox* list_ = nullptr;
+    // A row source over texts the test keeps, as a window keeps its tables; it outlives the list.
+    QStringList texts_;
+    const tk::RowFunctions source_{[this] { return int(texts_.size()); },
+                                   [this](int row) { return texts_.at(row); }};
+    // A million rows made up when asked for, counting how many were.
+    int asked_ = 0;
+    const tk::RowFunctions million_{[] { return 1000000; },
+                                    [this](int row) {
+                                        ++asked_;
+                                        return QStringLiteral("entry %1").arg(row);
+                                    }};
 
     QPoint rowCentre(int row) const {
-        return list_->visualItemRect(list_->QListWidget::item(row)).center();
+        return list_->visualRect(list_->model()->index(row, 0)).center();
     }
 
   private slots:
@@ -53,19 +69,35 @@ class ListBoxTest : public QObject {
     }
 
     void rowsOutsideTheListRaiseTheListError_data() {
+        QTest::addColumn<bool>("fromSource");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no selection") << 3 << -1 << "List index out of bounds (-1)";
-        QTest::newRow("empty list") << 0 << 0 << "List index out of bounds (0)";
-        QTest::newRow("one past the end") << 3 << 3 << "List index out of bounds (3)";
-        QTest::newRow("far below") << 3 << -7 << "List index out of bounds (-7)";
+        for (const bool fromSource : {false, true}) {
+            const char* fill = fromSource ? "source" : "owned";
+            QTest::addRow("%s, no selection", fill)
+                << fromSource << 3 << -1 << "List index out of bounds (-1)";
+            QTest::addRow("%s, empty list", fill)
+                << fromSource << 0 << 0 << "List index out of bounds (0)";
+            QTest::addRow("%s, one past the end", fill)
+                << fromSource << 3 << 3 << "List index out of bounds (3)";
+            QTest::addRow("%s, far below", fill)
+                << fromSource << 3 << -7 << "List index out of bounds (-7)";
+        }
     }
     void rowsOutsideTheListRaiseTheListError() {
+        QFETCH(bool, fromSource);
         QFETCH(int, count);
         QFETCH(int, row);
         QFETCH(QString, message);
-        for (int i = 0; i < count; ++i) list_->add(QStringLiteral("row %1").arg(i));
+        texts_.clear();
+        for (int i = 0; i < count; ++i) texts_ << QStringLiteral("row %1").arg(i);
+        if (fromSource) {
+            list_->setRowSource(&source_);
+        } else {
+            for (const QString& text : texts_) list_->add(text);
+        }
+        QCOMPARE(list_->count(), count);
         QCOMPARE(listErrorOf([&] { (void)list_->rowText(row); }), message);
         QCOMPARE(listErrorOf([&] { (void)list_->selected(row); }), message);
         QCOMPARE(listErrorOf([&] { list_->requireRow(row); }), message);
@@ -79,14 +111,19 @@ class ListBoxTest : public QObject {
         QCOMPARE(list_->itemIndex(), -1);
         QCOMPARE(rows(*list_), QStringList({"a", "b", "c"}));
 
-        list_->setCurrentRow(2);
+        list_->setItemIndex(2);
         QCOMPARE(list_->itemIndex(), 2);
         QVERIFY(list_->selected(2));
         QVERIFY(!list_->selected(0));
 
-        list_->setCurrentRow(0);
+        list_->setItemIndex(0);
         QCOMPARE(list_->itemIndex(), 0);
         QVERIFY(!list_->selected(2));
+        list_->setItemIndex(3);
+        QCOMPARE(list_->itemIndex(), -1);
+        list_->setItemIndex(1);
+        list_->setItemIndex(-1);
+        QCOMPARE(list_->itemIndex(), -1);
 
         list_->clearItems();
         QCOMPARE(list_->count(), 0);
@@ -120,17 +157,107 @@ class ListBoxTest : public QObject {
         list_->setSorted(true);
         for (const QString& text : added) list_->add(text);
         QCOMPARE(rows(*list_), expected);
+        // A source's rows are shown in the same order.
+        texts_ = added;
+        list_->setRowSource(&source_);
+        QCOMPARE(rows(*list_), expected);
     }
 
     void sortingAnExistingListKeepsTheChosenRow() {
         for (const char* text : {"delta", "Beta", "alpha", "beta"}) list_->add(text);
-        list_->setCurrentRow(0);  // "delta"
+        list_->setItemIndex(0);  // "delta"
         list_->setSorted(true);
         QCOMPARE(rows(*list_), QStringList({"alpha", "Beta", "beta", "delta"}));
         QCOMPARE(list_->itemIndex(), 3);
         list_->add("charlie");
         QCOMPARE(list_->rowText(3), QString("charlie"));
         QCOMPARE(list_->rowText(list_->itemIndex()), QString("delta"));
+    }
+
+    void sortingASourceMovesTheChosenRowWithIt() {
+        texts_ = QStringList{"delta", "Beta", "alpha", "beta"};
+        list_->setRowSource(&source_);
+        list_->setItemIndex(0);  // "delta"
+        list_->setSorted(true);
+        QCOMPARE(rows(*list_), QStringList({"alpha", "Beta", "beta", "delta"}));
+        QCOMPARE(list_->itemIndex(), 3);
+        list_->setItemIndex(0);  // "alpha"
+        list_->setSorted(false);
+        QCOMPARE(rows(*list_), texts_);
+        QCOMPARE(list_->itemIndex(), 2);
+    }
+
+    void aResetShowsTheSourcesNewRowsWithNothingSelected() {
+        texts_ = QStringList{"a", "b", "c"};
+        list_->setRowSource(&source_);
+        QCOMPARE(rows(*list_), texts_);
+        QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, rowCentre(2));
+        QCOMPARE(list_->itemIndex(), 2);
+
+        QSignalSpy clicked(list_, &tk::ListBox::clicked);
+        texts_ = QStringList{"x", "y"};
+        list_->resetRows();
+        QCOMPARE(rows(*list_), texts_);
+        QCOMPARE(list_->itemIndex(), -1);
+        QCOMPARE(listErrorOf([&] { (void)list_->rowText(2); }),
+                 QString("List index out of bounds (2)"));
+        QCOMPARE(clicked.count(), 0);
+        QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, rowCentre(1));
+        QCOMPARE(list_->itemIndex(), 1);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void ownedTextsAndARowSourceReplaceEachOther() {
+        texts_ = QStringList{"from the source"};
+        list_->add("owned");
+        list_->setRowSource(&source_);
+        QCOMPARE(rows(*list_), texts_);
+        list_->add("added");
+        QCOMPARE(rows(*list_), QStringList{"added"});
+        list_->setRowSource(&source_);
+        list_->clearItems();
+        list_->resetRows();
+        QCOMPARE(list_->count(), 0);
+    }
+
+    void aMillionRowsAreReadOnlyWhereShownOrAskedFor() {
+        list_->setRowSource(&million_);
+        QTRY_VERIFY(asked_ > 0);
+        QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, rowCentre(3));
+        QCOMPARE(list_->itemIndex(), 3);
+
+        // A reload: the view asks again for the rows it paints and no others.
+        asked_ = 0;
+        list_->resetRows();
+        QCOMPARE(list_->itemIndex(), -1);
+        QTRY_VERIFY(asked_ > 0);
+        QCoreApplication::processEvents();
+        const int shown = list_->viewport()->height() / list_->sizeHintForRow(0) + 1;
+        QVERIFY2(asked_ <= 3 * shown, qPrintable(QString::number(asked_)));
+
+        // The last row, for the program and for a screen reader alike.
+        asked_ = 0;
+        QCOMPARE(list_->count(), 1000000);
+        QCOMPARE(list_->rowText(999999), QString("entry 999999"));
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(list_)->tableInterface();
+        QCOMPARE(table->rowCount(), 1000000);
+        QCOMPARE(table->cellAt(999999, 0)->text(QAccessible::Name), QString("entry 999999"));
+        QVERIFY2(asked_ <= 3, qPrintable(QString::number(asked_)));
+    }
+
+    void aLongRowIsCutWithoutAHorizontalScrollBar() {
+        list_->add("short");
+        list_->add(QString(400, u'W'));
+        QVERIFY(list_->sizeHintForColumn(0) > list_->viewport()->width());
+        QCoreApplication::processEvents();
+        QVERIFY(!list_->horizontalScrollBar()->isVisible());
+        // Nor does a tilted wheel move the rows sideways.
+        const QPoint at = rowCentre(1);
+        QWheelEvent tilt(at, list_->viewport()->mapToGlobal(at), QPoint(), QPoint(-120, 0),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(list_->viewport(), &tilt);
+        QCOMPARE(list_->visualRect(list_->model()->index(1, 0)).left(), 0);
     }
 
     void userClicksAndKeysEmitClicked() {
@@ -166,7 +293,7 @@ class ListBoxTest : public QObject {
         QSignalSpy clicked(list_, &tk::ListBox::clicked);
         list_->add("a");
         list_->add("b");
-        list_->setCurrentRow(1);
+        list_->setItemIndex(1);
         list_->setSorted(true);
         list_->add("0");
         list_->clearItems();
@@ -180,8 +307,8 @@ class ListBoxTest : public QObject {
 
         list_->add("a");
         list_->add("b");
-        list_->setCurrentRow(1);
-        const QPoint below(50, list_->visualItemRect(list_->QListWidget::item(1)).bottom() + 40);
+        list_->setItemIndex(1);
+        const QPoint below(50, list_->visualRect(list_->model()->index(1, 0)).bottom() + 40);
         QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, below);
         QCOMPARE(clicked.count(), 0);
         QCOMPARE(list_->itemIndex(), 1);
@@ -200,7 +327,7 @@ class ListBoxTest : public QObject {
 
     void rightClickKeepsTheSelectionAndOpensThePopupMenu() {
         for (const char* text : {"a", "b", "c"}) list_->add(text);
-        list_->setCurrentRow(0);
+        list_->setItemIndex(0);
         QMenu menu;
         menu.addAction("Play");
         list_->setPopupMenu(&menu);
