@@ -25,14 +25,19 @@ std::string insertCdPrompt(std::string_view cd) {
 PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item) {
     PlayerStart start;
     start.program = config.Leitor_Path;
-    start.arguments.push_back(config.Unidade_CD + "/" + filePart(item, '/') + ".mp3");
+    start.arguments.push_back(pathOnDisc(config.Unidade_CD, item));
     start.workingDirectory = config.Unidade_CD + "/";
     return start;
 }
 
+std::string pathOnDisc(std::string_view folder, const PlayItem& item) {
+    return std::string(folder) + "/" + filePart(item, '/') + ".mp3";
+}
+
 void Playback::play(const PlayerConfig& config, const PlayItem& item, PlayerHost& host) {
+    host.checkDrive(config);
     if (item.cd != ultimoCd_) host.askForCd(insertCdPrompt(item.cd));
-    host.startPlayer(playerStart(config, item));
+    host.startPlayer(config, item);
     ultimoCd_ = item.cd;
 }
 

@@ -34,20 +34,29 @@ struct PlayerStart {
 };
 PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item);
 
-// What playing needs from the windows: a modal prompt and a process start whose result is
-// not looked at.
+// The path of an item on a disc whose files are in `folder`: folder "/" [header "/"] file ".mp3",
+// every piece in one encoding.
+std::string pathOnDisc(std::string_view folder, const PlayItem& item);
+
+// What playing needs from the windows: the drive checked, a modal prompt, and a start.
 class PlayerHost {
   public:
     virtual ~PlayerHost() = default;
+    // Raises at once when the drive names nothing (a letter without a drive, a missing device),
+    // before anyone is asked for a CD.
+    virtual void checkDrive(const PlayerConfig& config) = 0;
     virtual void askForCd(const std::string& prompt) = 0;
-    virtual void startPlayer(const PlayerStart& start) = 0;
+    // Finds the item's file on the disc, waiting for the disc when it is not there yet, and
+    // starts the player on it; raises when the file never comes.
+    virtual void startPlayer(const PlayerConfig& config, const PlayItem& item) = 0;
 };
 
 // Remembers the CD asked for last (`Ultimo_CD`, empty at first, never cleared).
 class Playback {
   public:
-    // Prompts when the item's CD differs from the last one, starts the player, and remembers
-    // the item's CD whatever became of the start.
+    // Checks the drive, prompts when the item's CD differs from the last one, starts the player,
+    // and remembers the item's CD whatever became of the start itself. A failure before the start
+    // (no such drive, the disc never came) ends the play there and remembers nothing.
     void play(const PlayerConfig& config, const PlayItem& item, PlayerHost& host);
     const std::string& Ultimo_CD() const noexcept { return ultimoCd_; }
 

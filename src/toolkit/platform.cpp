@@ -1,6 +1,8 @@
 // The process-wide set of Qt implementations of the seams.
 #include "toolkit/platform.h"
 
+#include "toolkit/desktop_services.h"
+#include "toolkit/disc_wait.h"
 #include "toolkit/qt_dialogs.h"
 #include "toolkit/spawn_process_starter.h"
 #include "toolkit/udisks2_service.h"
@@ -16,8 +18,10 @@ Platform& Platform::qt() {
     static QtConfirmation confirmation;
     static SpawnProcessStarter processStarter;
     static UDisks2Service diskService;
-    static Platform platform{&errorBox,     &messageDialog,  &fileDialog,
-                             &confirmation, &processStarter, &diskService};
+    static QtDefaultApplication defaultApplication;
+    static QtDiscWait discWait;
+    static Platform platform{&errorBox,       &messageDialog, &fileDialog,         &confirmation,
+                             &processStarter, &diskService,   &defaultApplication, &discWait};
     return platform;
 }
 

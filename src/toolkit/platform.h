@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -69,6 +70,26 @@ class ProcessStarter {
                        const std::string& workingDir) = 0;
 };
 
+// Opens a file with the desktop's default application for its type (the freedesktop MIME
+// defaults); false when nothing could be started for it.
+class DefaultApplication {
+  public:
+    virtual ~DefaultApplication() = default;
+    // The path is bytes in the locale's encoding.
+    virtual bool open(const std::string& path) = 0;
+};
+
+// Waits for a disc: a small modal box with the text and a cancel button while `ready` is false.
+// `ready` is asked again whenever the system's mount table changes and at short intervals; it
+// may start work of its own (a mount) but must not block.
+class DiscWait {
+  public:
+    virtual ~DiscWait() = default;
+    // True once `ready` is; false when the user cancels or the time runs out.
+    virtual bool waitUntil(QWidget* parent, const QString& text,
+                           const std::function<bool()>& ready) = 0;
+};
+
 // One of each seam; windows get it at construction so tests can hand in stand-ins.
 struct Platform {
     ErrorBox* errorBox = nullptr;
@@ -77,6 +98,8 @@ struct Platform {
     Confirmation* confirmation = nullptr;
     ProcessStarter* processStarter = nullptr;
     DiskService* diskService = nullptr;
+    DefaultApplication* defaultApplication = nullptr;
+    DiscWait* discWait = nullptr;
 
     // The process-wide Qt implementations.
     static Platform& qt();

@@ -16,6 +16,7 @@
 #include "toolkit/picture.h"
 #include "toolkit/scaling.h"
 #include "windows/artwork.h"
+#include "windows/disc_player.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
@@ -55,26 +56,6 @@ class ListSink : public mp3::CatalogueSink {
   private:
     tk::ListBox* loose_;
     tk::ListBox* albums_;
-};
-
-// The insert-CD prompt and the player's start, through the window's seams.
-class WindowPlayerHost : public mp3::PlayerHost {
-  public:
-    WindowPlayerHost(tk::Platform& platform, QWidget* parent)
-        : platform_(platform), parent_(parent) {}
-    void askForCd(const std::string& prompt) override {
-        platform_.messageDialog->warning(parent_, win::fromCp1252(prompt));
-    }
-    void startPlayer(const mp3::PlayerStart& start) override {
-        std::vector<std::string> arguments;
-        for (const std::string& a : start.arguments) arguments.push_back(win::cp1252ToLocal(a));
-        platform_.processStarter->start(win::cp1252ToLocal(start.program), arguments,
-                                        win::cp1252ToLocal(start.workingDirectory));
-    }
-
-  private:
-    tk::Platform& platform_;
-    QWidget* parent_;
 };
 
 }  // namespace
@@ -353,7 +334,7 @@ void TForm1::Sobre1Click() {
 }
 
 void TForm1::playItem(const mp3::PlayItem& item) {
-    WindowPlayerHost host(platform(), this);
+    DiscPlayer host(platform(), this);
     Playback.play(Config, item, host);
 }
 

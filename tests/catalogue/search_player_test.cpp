@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/config_file.h"
 #include "catalogue/player.h"
+#include "catalogue/runtime_error.h"
 #include "catalogue/search.h"
 #include "catalogue/text_file.h"
 #include "support/scratch.h"
@@ -99,11 +100,17 @@ TEST(PlayerCommand, PromptKeepsTheCdFieldUnchanged) {
 
 struct RecordingHost : PlayerHost {
     std::vector<std::string> events;
+    bool driveThere = true;
+    bool discComes = true;
+    void checkDrive(const PlayerConfig&) override {
+        if (!driveThere) throw RuntimeError("no drive");
+    }
     void askForCd(const std::string& prompt) override {
         events.push_back("ask " + prompt.substr(18, 2));
     }
-    void startPlayer(const PlayerStart& start) override {
-        events.push_back("start " + start.arguments[0]);
+    void startPlayer(const PlayerConfig& config, const PlayItem& item) override {
+        if (!discComes) throw RuntimeError("no disc");
+        events.push_back("start " + pathOnDisc(config.Unidade_CD, item));
     }
 };
 
@@ -120,6 +127,23 @@ TEST(Playback, PromptsOnlyWhenTheCdChanges) {
               (std::vector<std::string>{"ask 7 ", "start D:/a.mp3", "start D:/H/t.mp3", "ask 12",
                                         "start D:/b.mp3", "ask 7 ", "start D:/a.mp3"}));
     EXPECT_EQ(playback.Ultimo_CD(), "7 ");
+}
+
+// A drive that names nothing is said before anyone is asked for a CD; a disc that never came
+// leaves the CD asked for last as it was, so the next play asks again.
+TEST(Playback, AFailureBeforeTheStartRemembersNothing) {
+    PlayerConfig config{"player", "D:"};
+    Playback playback;
+    RecordingHost host;
+    host.driveThere = false;
+    EXPECT_THROW(playback.play(config, {"7 ", std::nullopt, "a"}, host), RuntimeError);
+    EXPECT_TRUE(host.events.empty());
+    host.driveThere = true;
+    host.discComes = false;
+    EXPECT_THROW(playback.play(config, {"7 ", std::nullopt, "a"}, host), RuntimeError);
+    host.discComes = true;
+    playback.play(config, {"7 ", std::nullopt, "a"}, host);
+    EXPECT_EQ(host.events, (std::vector<std::string>{"ask 7 ", "ask 7 ", "start D:/a.mp3"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,31 +108,69 @@ class RecordingProcessStarter : public ProcessStarter {
 };
 
 // Answers from tables set by the test (by default it does not answer, as with no system bus);
-// a mount takes `mountAt` for the device and records the call.
+// a mount takes `mountAt` for the device and records the call. A play asks for mounts from a
+// worker thread: every answer holds the lock.
 class RecordingDiskService : public DiskService {
   public:
+    std::mutex lock;
     bool answers = false;
     std::vector<std::string> drives;
     std::map<std::string, std::vector<std::string>> mounts;  // device -> mount points
     std::map<std::string, std::string> mountAt;              // device -> where a mount puts it
     std::vector<std::string> mountCalls;
 
-    bool available() override { return answers; }
+    bool available() override {
+        const std::lock_guard held(lock);
+        return answers;
+    }
     std::vector<std::string> opticalDrives() override {
+        const std::lock_guard held(lock);
         if (!answers) return {};
         return drives;
     }
     std::optional<std::vector<std::string>> mountPoints(const std::string& device) override {
+        const std::lock_guard held(lock);
         auto it = mounts.find(device);
         if (!answers || it == mounts.end()) return std::nullopt;
         return it->second;
     }
     std::optional<std::string> mount(const std::string& device) override {
+        const std::lock_guard held(lock);
         mountCalls.push_back(device);
         auto it = mountAt.find(device);
         if (!answers || it == mountAt.end()) return std::nullopt;
         mounts[device] = {it->second};
         return it->second;
+    }
+};
+
+// Records what it was asked to open; answers `opens`.
+class RecordingDefaultApplication : public DefaultApplication {
+  public:
+    std::vector<std::string> opened;
+    bool opens = true;
+
+    bool open(const std::string& path) override {
+        opened.push_back(path);
+        return opens;
+    }
+};
+
+// Instead of the box: runs `meanwhile` (a disc arriving, say) and asks `ready`, up to `tries`
+// times, as the box would at each change; then gives up as a user cancelling would.
+class ScriptedDiscWait : public DiscWait {
+  public:
+    QStringList texts;
+    std::function<void()> meanwhile;
+    int tries = 1;
+
+    bool waitUntil(QWidget*, const QString& text, const std::function<bool()>& ready) override {
+        texts << text;
+        for (int i = 0; i < tries; ++i) {
+            if (meanwhile) meanwhile();
+            if (ready()) return true;
+        }
+        return false;
     }
 };
 
@@ -144,8 +183,10 @@ class FakePlatform {
     ScriptedConfirmation confirmation;
     RecordingProcessStarter processStarter;
     RecordingDiskService diskService;
-    Platform platform{&errorBox,     &messageDialog,  &fileDialog,
-                      &confirmation, &processStarter, &diskService};
+    RecordingDefaultApplication defaultApplication;
+    ScriptedDiscWait discWait;
+    Platform platform{&errorBox,       &messageDialog, &fileDialog,         &confirmation,
+                      &processStarter, &diskService,   &defaultApplication, &discWait};
 
     FakePlatform() = default;
     FakePlatform(const FakePlatform&) = delete;

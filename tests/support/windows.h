@@ -3,6 +3,9 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -91,16 +94,30 @@ inline void clickRow(tk::ListBox* list, int row) {
 }
 
 // A fresh folder with a list file and a "config.ini", made the current directory (where the
-// program looks for "config.ini") for as long as it lives.
+// program looks for "config.ini") for as long as it lives. "config.ini" names a stand-in player
+// program and a folder standing in for the CD, both in this folder; the CD holds what a test
+// puts on it.
 class ListFolder {
   public:
     explicit ListFolder(const std::string& list) : current_(dir_.path()) {
-        writeFile(filePath("config.ini"), "/usr/bin/player\r\n/media/cd\r\n");
+        writeFile(filePath("player"), "#!/bin/sh\nexit 0\n");
+        QFile::setPermissions(filePath("player"), QFile::ReadOwner | QFile::ExeOwner);
+        QDir(path()).mkdir("cd");
+        writeFile(filePath("config.ini"),
+                  (filePath("player") + "\r\n" + filePath("cd") + "\r\n").toStdString());
         writeFile(filePath("lista.txt"), list);
     }
 
     QString path() const { return QString::fromStdString(dir_.path()); }
     QString filePath(const QString& leaf) const { return path() + QLatin1Char('/') + leaf; }
+
+    // Puts a file on the stand-in CD; its full path, as the player gets it.
+    std::string putOnCd(const QString& relative) {
+        const QString full = filePath("cd/" + relative);
+        QDir().mkpath(QFileInfo(full).absolutePath());
+        writeFile(full, "ID3");
+        return QFile::encodeName(full).toStdString();
+    }
 
   private:
     mp3::test::ScratchDir dir_;

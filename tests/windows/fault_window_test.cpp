@@ -181,7 +181,7 @@ class FaultWindowTest : public QObject {
         QVERIFY(errors().isEmpty());
         closeEntryWindow();
         QCOMPARE(errors(), QStringList({"File access denied."}));
-        QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
+        QCOMPARE(form_->Config.Leitor_Path, path("player").toStdString());
         QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
                  QStringList({"Madonna - Ray of Light"}));
         // The save itself went through: the records are in the file.

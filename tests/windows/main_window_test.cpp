@@ -110,7 +110,7 @@ class MainWindowTest : public QObject {
                  QStringList({"Madonna - Ray of Light", "Empty - Album"}));
         QCOMPARE(readFile(path("lista.txt")), std::string(kCollection));
         QVERIFY(errors().isEmpty());
-        QCOMPARE(form_->Config.Leitor_Path, std::string("/usr/bin/player"));
+        QCOMPARE(form_->Config.Leitor_Path, path("player").toStdString());
         QCOMPARE(QApplication::focusWidget(), wintest::list(form_, "ListaMP3_Total"));
     }
 
@@ -189,6 +189,7 @@ class MainWindowTest : public QObject {
                          &QAbstractItemModel::modelReset);
         // A modal box (here the insert-CD prompt) closing does not reload.
         clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        dir_->putOnCd("Madonna - Ray of Light.mp3");
         form_->Image9Click();
         settle();
         QCOMPARE(loads.count(), 0);
@@ -312,6 +313,9 @@ class MainWindowTest : public QObject {
 
     void playingPromptsWhenTheCdChangesAndStartsThePlayer() {
         start(path("lista.txt"));
+        const std::string loose = dir_->putOnCd("Madonna - Ray of Light.mp3");
+        const std::string track = dir_->putOnCd("Madonna - Ray of Light/Frozen.mp3");
+        const std::string accented = dir_->putOnCd("Xutos & Pontapés - Homem do Leme.mp3");
         auto& starts = fake_->processStarter.starts;
         auto& warnings = fake_->messageDialog.warnings;
         clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
@@ -320,23 +324,65 @@ class MainWindowTest : public QObject {
         QCOMPARE(warnings.back().text,
                  QString::fromUtf8("Introduza o CD Nº 7  na unidade e carregue em OK"));
         QCOMPARE(starts.size(), 1u);
-        QCOMPARE(starts.back().program, std::string("/usr/bin/player"));
-        QCOMPARE(starts.back().args,
-                 std::vector<std::string>{"/media/cd/Madonna - Ray of Light.mp3"});
-        QCOMPARE(starts.back().workingDir, std::string("/media/cd/"));
+        QCOMPARE(starts.back().program, path("player").toStdString());
+        QCOMPARE(starts.back().args, std::vector<std::string>{loose});
+        QCOMPARE(starts.back().workingDir, path("cd/").toStdString());
         // An album track on the same CD: no prompt; the texts come from the lists.
         clickRow(wintest::list(form_, "ListaCDS_Total"), 0);
         clickRow(wintest::list(form_, "Lista_ConteudoCDs"), 1);
         QTest::mouseClick(wintest::picture(form_, "Image10"), Qt::LeftButton);
         QCOMPARE(warnings.size(), 1u);
-        QCOMPARE(starts.back().args,
-                 std::vector<std::string>{"/media/cd/Madonna - Ray of Light/Frozen.mp3"});
+        QCOMPARE(starts.back().args, std::vector<std::string>{track});
         clickRow(wintest::list(form_, "ListaMP3_Total"), 2);
         form_->Image9Click();
         QCOMPARE(warnings.size(), 2u);
-        QCOMPARE(starts.back().args,
-                 std::vector<std::string>{"/media/cd/Xutos & Pontapés - Homem do Leme.mp3"});
+        QCOMPARE(starts.back().args, std::vector<std::string>{accented});
         QCOMPARE(form_->Playback.Ultimo_CD(), std::string("3 "));
+        // Every file was there: nobody waited.
+        QVERIFY(fake_->discWait.texts.isEmpty());
+    }
+
+    // The file not there yet: the wait box until it comes; never there, or cancelled: the error
+    // box names the path looked for and nothing starts; the next play asks for the CD again.
+    void playingWaitsForTheDisc() {
+        start(path("lista.txt"));
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(fake_->discWait.texts, QStringList({"A aguardar o CD..."}));
+        const QString looked = path("cd/Savage Garden - Truly Madly Deeply.mp3");
+        QCOMPARE(errors(),
+                 QStringList({QString::fromUtf8("O CD não tem o ficheiro ") + looked + "."}));
+        QVERIFY(fake_->processStarter.starts.empty());
+        QCOMPARE(form_->Playback.Ultimo_CD(), std::string());
+
+        fake_->discWait.tries = 3;
+        int asked = 0;
+        fake_->discWait.meanwhile = [&] {
+            if (++asked == 2) dir_->putOnCd("Savage Garden - Truly Madly Deeply.mp3");
+        };
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(fake_->messageDialog.warnings.size(), 2u);
+        QCOMPARE(fake_->processStarter.starts.size(), 1u);
+        QCOMPARE(fake_->processStarter.starts.back().args,
+                 std::vector<std::string>{looked.toStdString()});
+        QCOMPARE(form_->Playback.Ultimo_CD(), std::string("12"));
+    }
+
+    // A player that is not a program here (the Windows default): the desktop opens the file.
+    void aPlayerNotOnThisMachineLeavesTheFileToTheDesktop() {
+        writeFile(path("config.ini"),
+                  "C:\\Programas\\Winamp\\Winamp.exe\r\n" + path("cd").toStdString() + "\r\n");
+        start(path("lista.txt"));
+        const std::string loose = dir_->putOnCd("Madonna - Ray of Light.mp3");
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        wintest::picture(form_, "Image9")->clicked();
+        QVERIFY(fake_->processStarter.starts.empty());
+        QCOMPARE(fake_->defaultApplication.opened, std::vector<std::string>{loose});
+        fake_->defaultApplication.opens = false;
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(errors(),
+                 QStringList({QString::fromUtf8("Nenhum programa do ambiente de trabalho abre ") +
+                              QString::fromStdString(loose) + "."}));
     }
 
     void playingWithoutASelectionReportsTheListError() {
@@ -436,17 +482,21 @@ class MainWindowTest : public QObject {
         start(path("lista.txt"));
         action("Configurao1")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(Form3));
-        wintest::edit(Form3, "Winamp_Path")->setText("/usr/bin/mpg123");
-        wintest::combo(Form3, "CD_Drive")->setEditText("/media/cdrom");
+        wintest::edit(Form3, "Winamp_Path")->setText("player");
+        wintest::combo(Form3, "CD_Drive")->setEditText("disco");
         wintest::edit(Form3, "Winamp_Path")->setFocus();
         QTest::keyClick(wintest::edit(Form3, "Winamp_Path"), Qt::Key_Return);
         closeChild(Form3);
-        QCOMPARE(readFile(path("config.ini")), std::string("/usr/bin/mpg123\r\n/media/cdrom\r\n"));
+        QCOMPARE(readFile(path("config.ini")), std::string("player\r\ndisco\r\n"));
+        QDir(dir_->path()).mkpath("disco");
+        writeFile(path("disco/Savage Garden - Truly Madly Deeply.mp3"), "ID3");
         clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
         wintest::picture(form_, "Image9")->clicked();
-        QCOMPARE(fake_->processStarter.starts.back().program, std::string("/usr/bin/mpg123"));
+        // Both relative: taken from the list file's folder.
+        QCOMPARE(fake_->processStarter.starts.back().program, path("player").toStdString());
         QCOMPARE(fake_->processStarter.starts.back().args,
-                 std::vector<std::string>{"/media/cdrom/Savage Garden - Truly Madly Deeply.mp3"});
+                 std::vector<std::string>{
+                     path("disco/Savage Garden - Truly Madly Deeply.mp3").toStdString()});
     }
 
     void childWindowDisablesTheMainWindowUntilItCloses() {

@@ -1,0 +1,28 @@
+// The wait for a disc in a small box that can be cancelled, woken by changes to the mount table.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "toolkit/platform.h"
+
+namespace tk {
+
+// A modal box with the text, a busy bar and "Cancelar". It asks `ready` when the box opens,
+// whenever the mount table file signals a change (poll's priority event, as /proc/self/mountinfo
+// does) and twice a second, never in a busy loop, until it is true or `timeout` has passed.
+class QtDiscWait : public DiscWait {
+  public:
+    explicit QtDiscWait(std::chrono::milliseconds timeout = std::chrono::seconds(30),
+                        std::string mountInfo = "/proc/self/mountinfo")
+        : timeout_(timeout), mountInfo_(std::move(mountInfo)) {}
+
+    bool waitUntil(QWidget* parent, const QString& text,
+                   const std::function<bool()>& ready) override;
+
+  private:
+    std::chrono::milliseconds timeout_;
+    std::string mountInfo_;
+};
+
+}  // namespace tk

@@ -1,0 +1,39 @@
+// Playing an item from the disc: where the drive is, the wait for the disc, the player started.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "catalogue/drive_location.h"
+#include "catalogue/player.h"
+
+class QWidget;
+
+namespace tk {
+struct Platform;
+}
+
+// The main window's host for a play. The drive is resolved at each use (a folder, a device or a
+// letter, see resolveDrive); when the item's file is not there yet the wait box shows, and a
+// device udisks2 knows but nobody mounted is mounted through it. The configured player starts
+// when it names an executable file here; otherwise the desktop's default application opens the
+// file. No shell reads any of it.
+class DiscPlayer : public mp3::PlayerHost {
+  public:
+    DiscPlayer(tk::Platform& platform, QWidget* parent, mp3::SystemPaths paths = {});
+    ~DiscPlayer() override;
+
+    void checkDrive(const mp3::PlayerConfig& config) override;
+    void askForCd(const std::string& prompt) override;
+    void startPlayer(const mp3::PlayerConfig& config, const mp3::PlayItem& item) override;
+
+  private:
+    class BackgroundMount;
+
+    mp3::DriveLocation locate(const mp3::PlayerConfig& config) const;
+    void start(const mp3::PlayerConfig& config, const std::string& path, const std::string& folder);
+
+    tk::Platform& platform_;
+    QWidget* parent_;
+    mp3::SystemPaths paths_;
+};
