@@ -60,7 +60,8 @@ class ListSink : public mp3::CatalogueSink {
 
 }  // namespace
 
-TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main), OpenDialog1(platform) {
+TForm1::TForm1(tk::Platform& platform, const QString& listFile)
+    : tk::Form(platform, Role::Main), OpenDialog1(platform), startListFile_(listFile) {
     setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
     QIcon icon;
@@ -251,7 +252,12 @@ Window* TForm1::openChild(std::unique_ptr<Window> window, Window*& global) {
 
 void TForm1::FormCreate() {
     OpenDialog1.title = "Abrir Lista de MP3";
-    if (!OpenDialog1.execute(this)) return;
+    if (!startListFile_.isEmpty()) {
+        // As if the dialog had been answered with it: the next dialog shows it filled in.
+        OpenDialog1.fileName = startListFile_;
+    } else if (!OpenDialog1.execute(this)) {
+        return;
+    }
     const std::string name = QFile::encodeName(OpenDialog1.fileName).toStdString();
     mp3::followChosenFolder(name);
     mp3::openChosenListFile(Ficheiro_Lista, name);

@@ -24,8 +24,9 @@ class Picture;
 class TForm1 : public tk::Form {
     Q_OBJECT
   public:
-    // Runs FormCreate, which asks for the list file.
-    explicit TForm1(tk::Platform& platform);
+    // Runs FormCreate, which asks for the list file, or takes `listFile` (a full name) when it
+    // is given, as the desktop or a terminal hands one over.
+    explicit TForm1(tk::Platform& platform, const QString& listFile = QString());
     ~TForm1() override;
 
     // Program-lifetime data of this unit.
@@ -90,6 +91,7 @@ class TForm1 : public tk::Form {
 
     std::unique_ptr<ChildWindow> child_;  // the window opened from the menu, while it is open
     mp3::TextFile configReader_;
+    QString startListFile_;
 };
 
 extern TForm1* Form1;

@@ -8,8 +8,8 @@
 #include "windows/mp3_help.h"
 #include "windows/mp3_searcher.h"
 
-Program::Program(tk::Platform& platform) {
-    form1_ = std::make_unique<TForm1>(platform);
+Program::Program(tk::Platform& platform, const QString& listFile) {
+    form1_ = std::make_unique<TForm1>(platform, listFile);
     Form1 = form1_.get();
     QApplication::setWindowIcon(Form1->windowIcon());
     form2_ = std::make_unique<TForm2>(platform, Form1->Ficheiro_Lista, Form1);

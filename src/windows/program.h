@@ -1,6 +1,7 @@
 // The program's windows as the start-up makes them.
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace tk {
@@ -16,7 +17,8 @@ class TForm4;
 // also named by its global (Form1 to Form4) while it lives.
 class Program {
   public:
-    explicit Program(tk::Platform& platform);
+    // `listFile`, when given, is the list file opened instead of asking for one.
+    explicit Program(tk::Platform& platform, const QString& listFile = QString());
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -114,6 +114,23 @@ class MainWindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), wintest::list(form_, "ListaMP3_Total"));
     }
 
+    // A list file handed over by the desktop or a terminal is opened as the dialog's answer is.
+    void aListFileGivenIsOpenedWithoutAsking() {
+        QDir(dir_->path()).mkdir("other");
+        writeFile(path("other/config.ini"), "p\r\nd\r\n");
+        writeFile(path("other/dada.txt"), "5  Dada\r\n");
+        form_ = std::make_unique<TForm1>(*fake_, path("other/dada.txt"));
+        form_->present();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+        QVERIFY(fake_->fileDialog.requests.empty());
+        QCOMPARE(QDir::currentPath(), QDir(path("other")).canonicalPath());
+        QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")), QStringList({"Dada"}));
+        fake_->fileDialog.cancel();
+        action("Novo1")->trigger();
+        QCOMPARE(fake_->fileDialog.requests.back().fileName, path("other/dada.txt"));
+    }
+
     void newNameIsCreatedEmptyAndTheFolderBecomesCurrent() {
         QDir(dir_->path()).mkdir("other");
         writeFile(path("other/config.ini"), "p\r\nd\r\n");

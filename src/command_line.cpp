@@ -1,0 +1,67 @@
+// Reading the command line with Qt's parser, before the application exists.
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt's own window options, which the application takes from the command line after us.
+const char* const kQtOptions[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin", "display",    "geometry",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "style",  "stylesheet", "session"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Catálogo dos ficheiros MP3 gravados em CD. Sem LISTA, pergunta qual "
+                       "abrir; com ela, abre esse ficheiro (criando-o se não existir)."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("LISTA"),
+                                 QStringLiteral("O ficheiro da lista de MP3 a abrir."),
+                                 QStringLiteral("[LISTA]"));
+    for (const char* name : kQtOptions) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setValueName(QStringLiteral("valor"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+}  // namespace
+
+QString listFileFromCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describe(parser);
+    const bool parsed = parser.parse(arguments);
+    if (!parsed || parser.isSet(QStringLiteral("help")) ||
+        parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")) ||
+        parser.positionalArguments().size() > 1) {
+        // Qt's parser prints help, the version or the mistake and ends the process itself; it
+        // needs an application for the program's name, and a plain one needs no display.
+        QCoreApplication terminal(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("mp3_search"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(MP3_SEARCH_VERSION));
+        if (parser.positionalArguments().size() > 1 && parsed) {
+            std::fputs(qPrintable(QStringLiteral("Só se pode abrir uma lista de cada vez.\n")),
+                       stderr);
+            std::exit(1);
+        }
+        parser.process(terminal);
+    }
+    const QStringList files = parser.positionalArguments();
+    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+}
