@@ -9,6 +9,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     dpkg-dev file desktop-file-utils appstream lintian
     dbus-daemon python3-dbus python3-gi genisoimage fuseiso fuse
+    xvfb xauth xdg-utils
 )
 
 missing=()

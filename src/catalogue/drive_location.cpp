@@ -252,8 +252,8 @@ DriveLocation resolveDrive(const std::string& unidadeCd, DiskAuthority* authorit
         drives = sysfsOpticalDrives(paths);
     }
     if (what.driveIndex < 0 || static_cast<std::size_t>(what.driveIndex) >= drives.size()) {
-        throw EDriveNotFound(cp1252::fromUtf16(u"Não há unidade de CD-ROM para a letra ") +
-                             what.letter);
+        throw EDriveNotFound(cp1252::fromUtf16(u"Não há nenhuma unidade de CD-ROM com a letra ") +
+                             what.letter + cp1252::fromUtf16(u" neste computador"));
     }
     const Drive& drive = drives[static_cast<std::size_t>(what.driveIndex)];
     return locateDevice(drive.device, drive.number, authority, paths);

@@ -146,15 +146,15 @@ TEST_F(MadeUpSystem, LettersFromSysfsAndMountInfo) {
         expectLocation(resolveDrive(c.text, nullptr, paths), c.status, c.folder, c.device, c.text);
 
     EXPECT_DRIVE_ERROR(resolveDrive("H:", nullptr, paths),
-                       "N\xE3o h\xE1 unidade de CD-ROM para a letra H:");
+                       "N\xE3o h\xE1 nenhuma unidade de CD-ROM com a letra H: neste computador");
     EXPECT_DRIVE_ERROR(resolveDrive("c:\\", nullptr, paths),
-                       "N\xE3o h\xE1 unidade de CD-ROM para a letra C:");
+                       "N\xE3o h\xE1 nenhuma unidade de CD-ROM com a letra C: neste computador");
 }
 
 TEST_F(MadeUpSystem, NoOpticalDriveAtAll) {
     std::filesystem::remove_all(paths.sysClassBlock);
     EXPECT_DRIVE_ERROR(resolveDrive("D:", nullptr, paths),
-                       "N\xE3o h\xE1 unidade de CD-ROM para a letra D:");
+                       "N\xE3o h\xE1 nenhuma unidade de CD-ROM com a letra D: neste computador");
 }
 
 TEST_F(MadeUpSystem, DevicesByTheirNodesNumbers) {
@@ -227,7 +227,7 @@ TEST_F(MadeUpSystem, TheDiskServiceIsAskedFirstWhereItAnswers) {
         expectLocation(resolveDrive(c.text, &service, paths), c.status, c.folder, c.device, c.text);
     EXPECT_EQ(service.asked.back(), "/dev/null");
     EXPECT_DRIVE_ERROR(resolveDrive("G:", &service, paths),
-                       "N\xE3o h\xE1 unidade de CD-ROM para a letra G:");
+                       "N\xE3o h\xE1 nenhuma unidade de CD-ROM com a letra G: neste computador");
 
     // A device the service does not know is looked up in the system's files.
     service.mounts.erase("/dev/null");
