@@ -11,11 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
-fail() {
-    echo "smoke: FAILED: $*" >&2
-    exit 1
-}
-say() { echo "smoke: $*"; }
+check_name=smoke
+# shellcheck source=lib/x11.sh
+. scripts/lib/x11.sh
 
 if [ "${1:-}" != "--inside" ]; then
     docs=0
@@ -26,19 +24,7 @@ if [ "${1:-}" != "--inside" ]; then
     build_dir=${MP3_BUILD_DIR:-build}
     program=${1:-$build_dir/mp3_search}
 
-    # What this script needs of X, installed only when missing.
-    packages=(xvfb xauth xdotool openbox imagemagick x11-utils)
-    missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        sudo=""
-        [ "$(id -u)" -eq 0 ] || sudo="sudo"
-        say "installing ${missing[*]}"
-        $sudo apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-    fi
+    need_packages xvfb xauth xdotool openbox imagemagick x11-utils
 
     if [ "$program" = "$build_dir/mp3_search" ] && [ ! -x "$program" ]; then
         scripts/build.sh
@@ -85,29 +71,8 @@ fi
 list=$work/colecao.txt
 printf '%s\r\n' /usr/bin/true /media/cdrom >"$work/config.ini"
 
-# Polls a condition (a command) every 0.2 s for up to $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 5))
-    while ! "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.2
-    done
-}
 app_alive() { kill -0 "$app_pid" 2>/dev/null; }
-# Prints the id of the visible window with exactly that title, if there is one.
-window_named() {
-    xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[]\[^$.*+?(){}|]/\\&/g')\$" 2>/dev/null | head -1
-}
-has_window() { [ -n "$(window_named "$1")" ]; }
-no_window() { ! has_window "$1"; }
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-
-openbox >"$out/openbox.log" 2>&1 &
-wm_pid=$!
-wait_for 15 wm_running || fail "openbox did not start (see $out/openbox.log)"
+start_openbox "$out/openbox.log"
 say "openbox is running on $DISPLAY"
 
 (cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program") >"$out/mp3_search.log" 2>&1 &
@@ -142,10 +107,7 @@ main=$(window_named "$title")
 say "main window is up (window $main)"
 
 # Client area and the frame openbox put around it.
-read -r cx cy cw ch < <(xwininfo -id "$main" | awk -F: '
-    /Absolute upper-left X/ {x = $2 + 0} /Absolute upper-left Y/ {y = $2 + 0}
-    /Width/ {w = $2 + 0} /Height/ {h = $2 + 0} END {print x, y, w, h}')
-read -r fl fr ft fb < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+read_geometry "$main"
 
 # Regions of the two lists, from the 120-ppi layout scaled to the window's actual size: the client
 # area is 770 x 537 layout pixels below the menu bar. Inset so the lists' frames do not count.

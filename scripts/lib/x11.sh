@@ -1,0 +1,67 @@
+# Shell helpers for the checks that drive the program on a real X server (sourced, not run).
+
+fail() {
+    echo "${check_name:-check}: FAILED: $*" >&2
+    exit 1
+}
+say() { echo "${check_name:-check}: $*"; }
+
+# Installs the Debian packages given, when any is missing.
+need_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    say "installing ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Polls a condition (a command) every 0.2 s for up to $1 seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 5))
+    while ! "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.2
+    done
+}
+
+# Prints the id of the visible window with exactly that title, if there is one.
+window_named() {
+    xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[]\[^$.*+?(){}|]/\\&/g')\$" 2>/dev/null | head -1
+}
+has_window() { [ -n "$(window_named "$1")" ]; }
+no_window() { ! has_window "$1"; }
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
+# Starts openbox on $DISPLAY and waits for it; its log goes to $1.
+start_openbox() {
+    openbox >"$1" 2>&1 &
+    wm_pid=$!
+    wait_for 15 wm_running || fail "openbox did not start (see $1)"
+}
+
+# Reads a window's client area (cx cy cw ch) and the frame openbox drew (fl fr ft fb).
+read_geometry() {
+    read -r cx cy cw ch < <(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/ {x = $2 + 0} /Absolute upper-left Y/ {y = $2 + 0}
+        /Width/ {w = $2 + 0} /Height/ {h = $2 + 0} END {print x, y, w, h}')
+    read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+}
+
+# Clicks a point of the main window given in layout pixels of its client area (770 x 537 below
+# the menu bar), after read_geometry on it.
+click_layout() { # window x y
+    local at
+    at=$(awk -v cw="$cw" -v ch="$ch" -v x="$2" -v y="$3" 'BEGIN {
+        f = cw / 770; menu = ch - int(537 * f + 0.5)
+        printf "%d %d", x * f, menu + y * f }')
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$1" $at click 1
+}
