@@ -14,7 +14,7 @@ namespace mp3 {
 namespace {
 
 // Small enough that a block is still in the cache when its records are taken.
-constexpr std::size_t kReadBlock = 256 * 1024;
+constexpr std::size_t kReadBlock = 64 * 1024;
 // Every offset, past the end mark's included, must fit the tables' 32 bits.
 constexpr std::size_t kMaxFileBytes =
     std::numeric_limits<std::uint32_t>::max() - FileBytes::kEndMark;

@@ -12,7 +12,7 @@ namespace mp3 {
 
 class TextFile;
 
-// Receives what the main window lists: each loose entry as it is read, album headers at the end.
+// Receives what the main window lists: the loose entries in order, then the album headers.
 class CatalogueSink {
   public:
     virtual ~CatalogueSink() = default;
