@@ -57,40 +57,27 @@ class ReadFaults : public ::testing::Test {
     std::string name_ = dir_.file("lista.txt");
 };
 
-// Entries of 20 bytes each, enough of them to fill several of the loader's blocks.
-std::string manyEntries() {
-    std::string bytes;
-    for (int i = 0; i < 50000; ++i) {
-        std::string number = std::to_string(100000 + i).substr(1);
-        bytes += "1  Entry " + number + "    \r\n";
-    }
-    return bytes;
-}
-
 // A failed read ends the load with the loose entries whose line end was read before it, and
 // no album header; the next load, the disk well again, reads the whole file.
 TEST_F(ReadFaults, LoadEndsWhereAReadFailedWithTheLooseEntriesReadSoFar) {
-    const std::string small = "1  A\r\n/2  H\r\nT\r\n/\r\n3  B\r\n4  C";
-    const std::string many = manyEntries();
+    const std::string bytes = "1  A\r\n/2  H\r\nT\r\n/\r\n3  B\r\n4  C";
     struct Case {
-        const std::string& bytes;
         long long failAfter;
         std::size_t looseRead;
         std::string lastRead;
     };
     const Case cases[] = {
-        {small, 0, 0, ""},
-        {small, 4, 0, ""},   // the first entry's CR not read
-        {small, 5, 1, "A"},  // its CR read, its LF not
-        {small, 12, 1, "A"},
-        {small, 23, 1, "A"},
-        {small, 24, 2, "B"},
-        {small, 28, 2, "B"},  // the last line has no CR: only the end of the file ends it
-        {many, 600010, 30000, "Entry 29999    "},
+        {0, 0, ""},    // nothing read
+        {4, 0, ""},    // the first entry's CR not read
+        {5, 1, "A"},   // its CR read, its LF not
+        {12, 1, "A"},  // the album's header read
+        {23, 1, "A"},  // "3  B" without its CR
+        {24, 2, "B"},  // with it
+        {28, 2, "B"},  // the last line has no CR: only the end of the file ends it
     };
+    test::writeBytes(name_, bytes);
     for (const Case& c : cases) {
         SCOPED_TRACE("failing after " + std::to_string(c.failAfter) + " bytes");
-        test::writeBytes(name_, c.bytes);
         TextFile file(name_);
         Catalogue cat;
         RecordingSink sink;
@@ -105,12 +92,8 @@ TEST_F(ReadFaults, LoadEndsWhereAReadFailedWithTheLooseEntriesReadSoFar) {
 
         RecordingSink again;
         cat.load(file, again);
-        if (&c.bytes == &small) {
-            EXPECT_EQ(again.loose, (Strings{"A", "B", "C"}));
-            EXPECT_EQ(again.headers, (Strings{"H"}));
-        } else {
-            EXPECT_EQ(again.loose.size(), 50000u);
-        }
+        EXPECT_EQ(again.loose, (Strings{"A", "B", "C"}));
+        EXPECT_EQ(again.headers, (Strings{"H"}));
     }
 }
 
