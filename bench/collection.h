@@ -12,11 +12,15 @@ namespace mp3::bench {
 struct Collection {
     const char* label;
     int loose, albums, tracks;
+    // Loose entries named "Band 7 - Song 7" rather than "Artist number 7 - Song title number 7".
+    bool shortNames = false;
 };
 
 // What a user typically keeps, and the size past the old fixed limits.
 inline constexpr Collection kTypical{"typical", 200, 150, 12};
 inline constexpr Collection kLarge{"large", 1000, 1000, 999};
+// A million loose entries in about 30 MB: the most texts per byte the loader will meet.
+inline constexpr Collection kMillionLoose{"million_loose", 1000000, 10000, 5, true};
 // 1000 loose entries and 1000 album headers to search.
 inline constexpr Collection kSearch{"search", 1000, 1000, 12};
 

@@ -2,18 +2,17 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
-#include <string>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "text_pool.h"
+#include "file_bytes.h"
 
 namespace mp3 {
 
 class TextFile;
 
-// Receives what the main window lists: each loose entry as it is read, album headers at the end.
+// Receives what the main window lists: the loose entries in order, then the album headers.
 class CatalogueSink {
   public:
     virtual ~CatalogueSink() = default;
@@ -36,25 +35,41 @@ class Catalogue {
 
     // Re-opens the file for reading and refills the tables from index 1. An input/output
     // error ends the load where it happened: the sink has had the loose entries read so far
-    // and no album header.
+    // and no album header. A file of 4 GiB or more is refused. The texts stay valid until the
+    // next load.
     void load(TextFile& file, CatalogueSink& sink);
 
   private:
-    struct LooseEntry {
-        std::string_view text;
-        char cd[2];
+    // A slice of bytes_. 32 bits each: the loader refuses a file of 4 GiB or more.
+    struct TextRef {
+        std::uint32_t offset;
+        std::uint32_t length;
     };
     struct Album {
-        char cd[2];
-        std::size_t firstSlot;  // into slots_: the header, then the tracks
-        std::size_t slotCount;  // CD_NumEntradas
+        std::uint32_t firstSlot;  // into slots_: the header, then the tracks
+        std::uint32_t slotCount;  // CD_NumEntradas
+    };
+    // How far the records of the bytes read so far have been taken into the tables.
+    struct Progress {
+        std::size_t next = 0;      // where the next record, or album line, starts
+        std::size_t searched = 0;  // no CR lies between that line's text and this
+        bool inAlbum = false;
     };
 
-    TextPool pool_;
-    std::vector<LooseEntry> loose_;
+    // Reads the file block by block, taking each block's records while it is in the cache.
+    void readAll(TextFile& file);
+    // How far the bytes read so far go: more to come, cut short by a failed read, or the end.
+    enum class Until { More, Cut, End };
+    // Takes the records whose lines have ended in the bytes read; at the end, all of them.
+    void takeRecords(Until until);
+    std::string_view text(TextRef ref) const noexcept;
+    std::string_view cdOf(TextRef ref) const noexcept;
+
+    FileBytes bytes_;
+    std::vector<TextRef> loose_;
+    std::vector<TextRef> slots_;
     std::vector<Album> albums_;
-    // Chunked, so a large collection never copies the whole table to grow it.
-    std::deque<std::string_view> slots_;
+    Progress progress_;
 };
 
 }  // namespace mp3

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -221,6 +222,36 @@ bool TextFile::eof() {
     if (state_ != State::Reading) raise(IoCode::kNotOpenForInput);
     int c = peek();
     return c < 0 || c == kCtrlZ;
+}
+
+std::size_t TextFile::readBlock(char* into, std::size_t room) {
+    if (state_ != State::Reading) raise(IoCode::kNotOpenForInput);
+    std::size_t got = 0;
+    const bool buffered = readPos_ < readFill_;
+    if (buffered) {
+        got = std::min(room, readFill_ - readPos_);
+        std::memcpy(into, readBuffer_.data() + readPos_, got);
+        readPos_ += got;
+    } else if (room > 0 && !physicalEnd_) {
+        ssize_t put;
+        while ((put = ::read(fd_, into, room)) < 0) {
+            if (errno != EINTR) raise(ioCodeForErrno(errno, name_, false));
+        }
+        got = static_cast<std::size_t>(put);
+        physicalEnd_ = got == 0;
+    }
+    auto* z = static_cast<const char*>(std::memchr(into, kCtrlZ, got));
+    if (z == nullptr) return got;
+    // Nothing past a byte 26 is ever read: the handle stays on it, as readChar does.
+    const std::size_t kept = static_cast<std::size_t>(z - into);
+    if (buffered) {
+        readPos_ -= got - kept;
+    } else {
+        readBuffer_[0] = kCtrlZ;
+        readPos_ = 0;
+        readFill_ = 1;
+    }
+    return kept;
 }
 
 std::string TextFile::readLine() {

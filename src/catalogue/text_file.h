@@ -46,6 +46,10 @@ class TextFile {
     std::string readLine();
     void readLine(std::string& line);
     bool eof();
+    // Moves up to `room` of the next bytes into `into`, stopping before a byte 26, with one read
+    // of the file at most; returns how many, 0 only at the end (or at a byte 26). The handle
+    // then stands where reading them character by character would have left it.
+    std::size_t readBlock(char* into, std::size_t room);
 
     void write(std::string_view text);
     void write(char ch) { write(std::string_view(&ch, 1)); }
@@ -65,7 +69,7 @@ class TextFile {
     bool isOpen() const noexcept { return state_ == State::Reading || state_ == State::Writing; }
     // Bytes written but still waiting in the buffer.
     std::size_t pending() const noexcept { return writeFill_; }
-    // Length of the file when it was opened for writing (after any Ctrl-Z cut).
+    // Length of the file when it was opened: for writing, after any Ctrl-Z cut.
     std::uint64_t sizeAtOpen() const noexcept { return sizeAtOpen_; }
     // Whether the file opened for appending was empty or ended its last line (CR, or CR LF).
     bool endedWithLineEnd() const noexcept { return endedWithLineEnd_; }

@@ -1,6 +1,7 @@
 // Loading the Catalogue from list files of every shape the format allows.
 #include "catalogue/catalogue.h"
 
+#include "catalogue/cp1252.h"
 #include "catalogue/text_file.h"
 #include "support/expect_io_error.h"
 #include "support/scratch.h"
@@ -29,6 +30,22 @@ class CatalogueLoad : public ::testing::Test {
         sink_ = RecordingSink{};
         file_.assign(name_);
         cat_.load(file_, sink_);
+    }
+    // Everything the tables hold: "cd|text" for each loose entry, "/cd|header|track..." for
+    // each album.
+    std::vector<std::string> contents() const {
+        std::vector<std::string> out;
+        for (std::size_t k = 1; k <= cat_.looseCount(); ++k) {
+            out.push_back(std::string(cat_.MP3_NumCD(k)) + "|" + std::string(cat_.MP3_Isolados(k)));
+        }
+        for (std::size_t a = 1; a <= cat_.albumCount(); ++a) {
+            std::string album = "/" + std::string(cat_.CD_NumCD(a));
+            for (std::size_t s = 1; s <= cat_.CD_NumEntradas(a); ++s) {
+                album += "|" + std::string(cat_.CD_Conteudo(a, s));
+            }
+            out.push_back(album);
+        }
+        return out;
     }
     std::vector<std::string> tracks(std::size_t a) const {
         std::vector<std::string> out;
@@ -157,6 +174,50 @@ TEST_F(CatalogueLoad, NoFixedLimits) {
     EXPECT_EQ(cat_.CD_NumEntradas(1101), 1201u);
     EXPECT_EQ(cat_.CD_Conteudo(1101, 1201), "Track 1199");
     EXPECT_EQ(sink_.headers.size(), 1101u);
+}
+
+// The file is read in large blocks. Wherever a block's edge falls (a power of two from 4 KiB to
+// 1 MiB here), a record, its CD field, its separator, its CR LF or a byte 26 across it reads
+// as it does at the start of a file.
+TEST_F(CatalogueLoad, RecordsAcrossReadBlockEdgesReadAsAnywhereElse) {
+    const std::string tail =
+        "7  One\r\n/12 Album\r\nT1\r\n\r\n/\r\n\r\n8  Blank\r\n9\rX lone\nLF\r\n/3  Open\r\nT2"
+        "\x1a"
+        "1  After\r\n";
+    load(tail);
+    const Strings alone = contents();
+    ASSERT_EQ(alone.size(), 5u);
+    for (std::size_t edge = 4096; edge <= 1024 * 1024; edge *= 4) {
+        for (std::size_t at = 0; at <= tail.size(); ++at) {
+            SCOPED_TRACE("edge " + std::to_string(edge) + " at byte " + std::to_string(at));
+            const std::string first = std::string(edge - at - 5, 'p');
+            load("1  " + first + "\r\n" + tail);
+            Strings got = contents();
+            ASSERT_FALSE(got.empty());
+            EXPECT_EQ(got.front(), "1 |" + first);
+            got.erase(got.begin());
+            ASSERT_EQ(got, alone);
+            EXPECT_TRUE(file_.eof());
+        }
+    }
+}
+
+// Texts are held as 32-bit offsets into the file's bytes: a larger file is refused before a
+// byte of it is read (this one is sparse, so the test writes nothing).
+TEST_F(CatalogueLoad, FileOf4GiBIsRefusedAndListsNothing) {
+    load("1  Earlier\r\n");
+    std::filesystem::resize_file(name_, std::uint64_t{4} << 30);
+    sink_ = RecordingSink{};
+    try {
+        cat_.load(file_, sink_);
+        ADD_FAILURE() << "a 4 GiB file was loaded";
+    } catch (const EInputRefused& e) {
+        EXPECT_EQ(e.what(), cp1252::fromUtf8("A lista é grande demais para ser carregada: tem de "
+                                             "ter menos de 4 GiB"));
+    }
+    EXPECT_TRUE(sink_.calls.empty());
+    EXPECT_EQ(cat_.looseCount(), 0u);
+    EXPECT_EQ(cat_.MP3_Isolados(1), "");
 }
 
 TEST_F(CatalogueLoad, UnboundHandleFailsWith102AndListsNothing) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <thread>
+#include <vector>
 
 #include "support/expect_io_error.h"
 #include "support/scratch.h"
@@ -179,6 +180,53 @@ TEST(TextFileRead, LinesLongerThanAnyBuffer) {
     EXPECT_EQ(f.readLine(), longLine);
     EXPECT_EQ(f.readLine(), longLine);
     EXPECT_TRUE(f.eof());
+}
+
+// Blocks take what the handle already holds first, then the file; nothing after a byte 26,
+// which the handle then stays on, as reading character by character leaves it.
+TEST(TextFileRead, BlocksReadTheRestUpToCtrlZ) {
+    ScratchDir dir;
+    const std::string name = dir.file("in.txt");
+    const std::string big(100000, 'b');
+    struct Case {
+        std::string bytes;
+        int charsFirst;
+        std::size_t room;
+        std::string rest;
+    };
+    const Case cases[] = {
+        {"", 0, 8, ""},
+        {"abc\r\ndef", 0, 4, "abc\r\ndef"},
+        {"abc\r\ndef", 2, 3, "c\r\ndef"},
+        {"ab\x1a"
+         "cd",
+         0, 64, "ab"},  // the byte 26 met in a read of the file
+        {"ab\x1a"
+         "cd",
+         1, 64, "b"},  // met among the bytes the handle held
+        {"\x1a"
+         "cd",
+         0, 64, ""},
+        {big + "\x1a" + "zz", 3, 7000, big.substr(3)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 12) + " after " + std::to_string(c.charsFirst));
+        writeBytes(name, c.bytes);
+        TextFile f(name);
+        f.reset();
+        for (int i = 0; i < c.charsFirst; ++i) f.readChar();
+        std::string rest;
+        std::vector<char> block(c.room);
+        while (std::size_t got = f.readBlock(block.data(), c.room)) rest.append(block.data(), got);
+        EXPECT_EQ(rest, c.rest);
+        EXPECT_TRUE(f.eof());
+        EXPECT_EQ(f.readChar(), TextFile::kCtrlZ);
+        EXPECT_EQ(f.readLine(), "");
+        EXPECT_EQ(f.readBlock(block.data(), c.room), 0u);
+    }
+    char byte;
+    TextFile closed(name);
+    EXPECT_IO_ERROR(closed.readBlock(&byte, 1), 104, "I/O error 104");
 }
 
 TEST(TextFileState, CodesForOperationsInTheWrongState) {
