@@ -10,7 +10,8 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/text_file.h"
-#include "scratch.h"
+#include "support/expect_io_error.h"
+#include "support/scratch.h"
 
 namespace {
 
