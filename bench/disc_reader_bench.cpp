@@ -1,8 +1,9 @@
-// Reading a disc of 5,000 MP3 files in 400 folders (the walk and the preview) against a plain
-// recursive listing of the same tree.
+// Reading a disc of 5,000 MP3 files in 400 folders (the walk and the preview; in the order the
+// window sorts by; in the window itself) against a plain recursive listing of the same tree.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +17,11 @@
 #include "collection.h"
 #include "heap_meter.h"
 #include "ratio_reporter.h"
+#include "support/fakes.h"
+#include "support/scratch.h"
+#include "support/windows.h"
+#include "toolkit/list_order.h"
+#include "windows/mp3_lercd.h"
 
 namespace {
 
@@ -70,7 +76,7 @@ const mp3::Catalogue& catalogue() {
     return *loaded;
 }
 
-void readDisc(benchmark::State& state) {
+void readDisc(benchmark::State& state, const mp3::TextOrder& order) {
     const std::string tree = discTree();
     const mp3::Catalogue& cat = catalogue();
     std::size_t peak = 0;
@@ -79,7 +85,8 @@ void readDisc(benchmark::State& state) {
         const std::size_t before = mp3::bench::heapInUse();
         mp3::bench::resetHeapPeak();
         {
-            const mp3::DiscPreview preview = mp3::previewDisc(mp3::listDiscTree(tree), cat, "1");
+            const mp3::DiscPreview preview =
+                mp3::previewDisc(mp3::listDiscTree(tree), cat, "1", order);
             tracks = preview.newLooseCount() + preview.newTrackCount();
             benchmark::DoNotOptimize(preview);
         }
@@ -87,6 +94,36 @@ void readDisc(benchmark::State& state) {
     }
     if (tracks != kFiles) {
         state.SkipWithError("the reading did not find every file");
+        return;
+    }
+    state.counters["peak_heap"] = mp3::bench::bytesCounter(static_cast<double>(peak));
+}
+
+// The window's whole reading: "Ler" pressed, the walk on the job's thread, the list file loaded,
+// the preview sorted in the lists' collation, compared, and its rows shown and painted.
+void windowReading(benchmark::State& state) {
+    const std::string tree = discTree();
+    const mp3::test::ScratchDir dir;
+    mp3::test::writeBytes(dir.file("config.ini"), "/usr/bin/player\r\n" + tree + "\r\n");
+    const mp3::test::CurrentDir current(dir.path());
+    tk::fakes::FakePlatform fake;
+    mp3::TextFile list(mp3::bench::listFile(mp3::bench::kTypical));
+    TForm5 window(fake, list, catalogue(), nullptr);
+    window.show();
+    QCoreApplication::processEvents();
+    tk::ListBox* preview = wintest::list(&window, "Previsao");
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        const std::size_t before = mp3::bench::heapInUse();
+        mp3::bench::resetHeapPeak();
+        window.LerClick();
+        while (window.reading()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+        peak = std::max(peak, mp3::bench::heapPeak() - before);
+    }
+    // Two headings, then each album's header and its tracks.
+    if (!fake.errorBox.shown.empty() || preview->count() != static_cast<int>(2 + 400 + kFiles)) {
+        state.SkipWithError("the window did not show every file");
         return;
     }
     state.counters["peak_heap"] = mp3::bench::bytesCounter(static_cast<double>(peak));
@@ -111,7 +148,10 @@ void plainListing(benchmark::State& state) {
     state.counters["peak_heap"] = mp3::bench::bytesCounter(static_cast<double>(peak));
 }
 
-BENCHMARK(readDisc)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readDisc, byteOrder, mp3::TextOrder(mp3::byteOrder))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(readDisc, listOrder, tk::listTextOrder())->Unit(benchmark::kMillisecond);
+BENCHMARK(windowReading)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(plainListing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
@@ -119,5 +159,10 @@ BENCHMARK(plainListing)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    return mp3::bench::runWithRatios({{"readDisc", "plainListing"}});
+    // Measured without a display, as CI runs it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return mp3::bench::runWithRatios({{"readDisc/byteOrder", "plainListing"},
+                                      {"readDisc/listOrder", "plainListing"},
+                                      {"windowReading", "plainListing"}});
 }

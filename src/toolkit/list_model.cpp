@@ -1,9 +1,10 @@
 // Owned texts and row sources behind the list box, their collation order and Qt's notices.
 #include "toolkit/list_model.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <numeric>
+
+#include "toolkit/list_order.h"
 
 namespace tk {
 
@@ -29,26 +30,11 @@ QString ListModel::text(int row) const {
     return source_->rowText(order_.empty() ? row : order_[static_cast<std::size_t>(row)]);
 }
 
-const QCollator& ListModel::collator() {
-    QLocale locale;
-    // The C locale compares code units, which would put "árvore" after "zebra"; the root
-    // collation (English) is what a plain locale means for people reading the list.
-    if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    const QString name = locale.bcp47Name();
-    if (name != collatorLocale_) {
-        collator_ = QCollator(locale);
-        collator_.setCaseSensitivity(Qt::CaseInsensitive);
-        collatorLocale_ = name;
-    }
-    return collator_;
-}
-
 std::vector<int> ListModel::collationOrder(const QStringList& texts) {
     std::vector<int> order(static_cast<std::size_t>(texts.size()));
     std::iota(order.begin(), order.end(), 0);
-    const QCollator& by = collator();
     std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return by.compare(texts.at(a), texts.at(b)) < 0; });
+                     [&](int a, int b) { return compareAsListed(texts.at(a), texts.at(b)) < 0; });
     return order;
 }
 
@@ -81,10 +67,9 @@ void ListModel::add(const QString& text) {
     int row = count_;
     if (sorted_) {
         // After every row that sorts equal, so equal texts keep the order they came in.
-        const QCollator& by = collator();
         row = static_cast<int>(std::upper_bound(owned_.cbegin(), owned_.cend(), text,
-                                                [&by](const QString& a, const QString& b) {
-                                                    return by.compare(a, b) < 0;
+                                                [](const QString& a, const QString& b) {
+                                                    return compareAsListed(a, b) < 0;
                                                 }) -
                                owned_.cbegin());
     }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QCollator>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -44,7 +43,6 @@ class ListModel : public QAbstractListModel {
     bool sorted() const { return sorted_; }
 
   private:
-    const QCollator& collator();
     std::vector<int> collationOrder(const QStringList& texts);
     std::vector<int> sourceOrder();
     // Moves the rows so that row i shows what row from[i] showed; the selection moves with them.
@@ -56,8 +54,6 @@ class ListModel : public QAbstractListModel {
     // With a sorted source: the source's row for each row shown.
     std::vector<int> order_;
     bool sorted_ = false;
-    QCollator collator_;
-    QString collatorLocale_;
 };
 
 }  // namespace tk

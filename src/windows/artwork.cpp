@@ -11,6 +11,7 @@ QString artworkWords(const QString& resourcePath) {
         {QStringLiteral("title_pesquisa_de_mp3"), QStringLiteral("Pesquisa de MP3")},
         {QStringLiteral("title_novo_mp3"), QStringLiteral("Novo MP3")},
         {QStringLiteral("title_novo_album"), QStringLiteral("Novo Álbum")},
+        {QStringLiteral("title_ler_cd"), QStringLiteral("Ler CD")},
         {QStringLiteral("caption_presente_no_cd"), QStringLiteral("Presente no CD nº")},
         {QStringLiteral("caption_texto_a_procurar"), QStringLiteral("Texto a Procurar")},
         {QStringLiteral("caption_mp3_encontrados"), QStringLiteral("MP3 Encontrados")},

@@ -20,6 +20,7 @@
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
+#include "windows/mp3_lercd.h"
 #include "windows/text_codec.h"
 
 TForm1* Form1 = nullptr;
@@ -214,6 +215,7 @@ void TForm1::buildMenus() {
     QMenu* change = addMenu("Alterar1", "A&lterar");
     addItem(change, "NovoMP31", "Novo &MP3", &TForm1::NovoMP31Click);
     addItem(change, "Novolbum1", "Novo &Album", &TForm1::Novolbum1Click);
+    addItem(change, "LerCD1", "&Ler CD...", &TForm1::LerCD1Click);
     QMenu* help = addMenu("Ajuda1", "&Ajuda");
     addItem(help, "Sobre1", "&Sobre...", &TForm1::Sobre1Click);
 
@@ -333,6 +335,10 @@ void TForm1::NovoMP31Click() {
 
 void TForm1::Novolbum1Click() {
     openChild(std::make_unique<TForm2>(platform(), Ficheiro_Lista, this), Form2)->setAlbumMode();
+}
+
+void TForm1::LerCD1Click() {
+    openChild(std::make_unique<TForm5>(platform(), Ficheiro_Lista, Catalogue, this), Form5);
 }
 
 void TForm1::Sobre1Click() {

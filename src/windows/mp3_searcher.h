@@ -49,6 +49,7 @@ class TForm1 : public tk::Form {
     void Configurao1Click();
     void NovoMP31Click();
     void Novolbum1Click();
+    void LerCD1Click();
     void Sobre1Click();
     void Image9Click();
     void Image10Click();

@@ -13,7 +13,8 @@
 namespace testsupport {
 
 // An image with Joliet and Rock Ridge names (accents and blanks kept) of the files given as
-// relative path -> contents; folders are made as the paths need them.
+// relative path -> contents; folders are made as the paths need them, and a path ending in "/"
+// is an empty folder.
 class IsoImage {
   public:
     explicit IsoImage(const QMap<QString, QByteArray>& files, const QString& volumeId = "CD") {
@@ -22,6 +23,10 @@ class IsoImage {
         QDir().mkpath(tree);
         for (auto it = files.begin(); it != files.end(); ++it) {
             const QString name = tree + "/" + it.key();
+            if (it.key().endsWith('/')) {
+                QDir().mkpath(name);
+                continue;
+            }
             QDir().mkpath(QFileInfo(name).path());
             QFile file(name);
             if (!file.open(QIODevice::WriteOnly) || file.write(it.value()) != it.value().size())

@@ -1,5 +1,5 @@
-// List box: row errors, sorted insertion, rows read from a source on demand, and which
-// selections count as the user's clicks.
+// List box: row errors, sorted insertion (and the same order for the core), rows read from a
+// source on demand, and which selections count as the user's clicks.
 #include "toolkit/list_box.h"
 
 #include <QAccessible>
@@ -8,8 +8,12 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
+#include <thread>
 
+#include "catalogue/cp1252.h"
 #include "catalogue/runtime_error.h"
+#include "toolkit/list_order.h"
 #include "toolkit/row_functions.h"
 
 namespace {
@@ -148,6 +152,8 @@ class ListBoxTest : public QObject {
         QTest::newRow("accented capital")
             << "pt_PT" << QStringList{"Zé", QString::fromUtf8("Élio"), "eva", "fado"}
             << QStringList{QString::fromUtf8("Élio"), "eva", "fado", "Zé"};
+        QTest::newRow("numbers as text") << "C" << QStringList{"faixa 9", "Faixa 2", "faixa 10"}
+                                         << QStringList{"faixa 10", "Faixa 2", "faixa 9"};
     }
     void sortedListInsertsInCollationOrder() {
         QFETCH(QString, locale);
@@ -161,6 +167,18 @@ class ListBoxTest : public QObject {
         texts_ = added;
         list_->setRowSource(&source_);
         QCOMPARE(rows(*list_), expected);
+        // The core sorts Windows-1252 texts the same way through the toolkit's order, on the
+        // thread that reads a disc as on this one.
+        std::vector<std::string> bytes;
+        for (const QString& text : added)
+            bytes.push_back(mp3::cp1252::fromUtf16(text.toStdU16String()));
+        std::thread([&bytes] {
+            std::stable_sort(bytes.begin(), bytes.end(), tk::listTextOrder());
+        }).join();
+        QStringList sorted;
+        for (const std::string& text : bytes)
+            sorted << QString::fromStdU16String(mp3::cp1252::toUtf16(text));
+        QCOMPARE(sorted, expected);
     }
 
     void sortingAnExistingListKeepsTheChosenRow() {

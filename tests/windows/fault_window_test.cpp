@@ -1,8 +1,5 @@
 // Faults met while the program runs, seen from its windows: the error box tells the user, the
 // typed texts stay, and every earlier record stays whole.
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +13,7 @@
 #include <memory>
 
 #include "support/fakes.h"
+#include "support/file_size_limit.h"
 #include "support/windows.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
@@ -23,6 +21,7 @@
 
 namespace {
 
+using mp3::test::FileSizeLimit;
 using wintest::readFile;
 using wintest::rows;
 using wintest::settle;
@@ -31,25 +30,6 @@ using wintest::writeFile;
 namespace fs = std::filesystem;
 
 const char* kCollection = "7  Madonna - Ray of Light\r\n/12 Air - Moon Safari\r\nSexy Boy\r\n/\r\n";
-
-// Limits the size this process may give a file for as long as it lives, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedHandler_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{bytes, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, savedHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    sighandler_t savedHandler_;
-};
 
 }  // namespace
 

@@ -334,6 +334,7 @@ void generate(const QDir& root) {
     jpeg("title_novo_mp3.jpg", paintTitle(fonts, QStringLiteral("Novo MP3"), {165, 61}, {193, 57}));
     jpeg("title_novo_album.jpg",
          paintTitle(fonts, QStringLiteral("Novo Álbum"), {194, 61}, {217, 57}));
+    jpeg("title_ler_cd.jpg", paintTitle(fonts, QStringLiteral("Ler CD"), {153, 57}, {153, 57}));
 
     jpeg("caption_presente_no_cd.jpg",
          paintCaption(fonts, {QStringLiteral("Presente no CD n"), true}, {169, 25},
