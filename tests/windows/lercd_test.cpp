@@ -377,7 +377,8 @@ class LerCdTest : public QObject {
         QTest::addColumn<bool>("canRead");
         QTest::newRow("letter") << "D:" << u("D: (/dev/sr0) → /media/MEUCD") << true;
         QTest::newRow("letter with no drive")
-            << "E:" << u("Não há unidade de CD-ROM para a letra E:") << true;
+            << "E:" << u("Não há nenhuma unidade de CD-ROM com a letra E: neste computador")
+            << true;
         QTest::newRow("device") << "/dev/sr0" << u("/dev/sr0 → /media/MEUCD") << true;
         QTest::newRow("no config.ini")
             << "" << u("Não foi possível ler \"config.ini\" (File not found)") << false;
