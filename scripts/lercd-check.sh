@@ -14,11 +14,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
-fail() {
-    echo "lercd-check: FAILED: $*" >&2
-    exit 1
-}
-say() { echo "lercd-check: $*"; }
+check_name=lercd-check
+# shellcheck source=lib/x11.sh
+. scripts/lib/x11.sh
 
 if [ "${1:-}" != "--inside" ]; then
     docs=0
@@ -29,19 +27,7 @@ if [ "${1:-}" != "--inside" ]; then
     build_dir=${MP3_BUILD_DIR:-build}
     program=${1:-$build_dir/mp3_search}
 
-    # What this script needs, installed only when missing.
-    packages=(xvfb xauth xdotool openbox imagemagick x11-utils genisoimage fuseiso fuse)
-    missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        sudo=""
-        [ "$(id -u)" -eq 0 ] || sudo="sudo"
-        say "installing ${missing[*]}"
-        $sudo apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-    fi
+    need_packages xvfb xauth xdotool openbox imagemagick x11-utils genisoimage fuseiso fuse
 
     if [ "$program" = "$build_dir/mp3_search" ] && [ ! -x "$program" ]; then
         scripts/build.sh
@@ -141,24 +127,7 @@ expected=$work/expected.txt
     done
 } | iconv -f UTF-8 -t CP1252 >"$expected"
 
-# Polls a condition (a command) every 0.2 s for up to $1 seconds.
-wait_for() {
-    local seconds=$1
-    shift
-    local tries=$((seconds * 5))
-    while ! "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.2
-    done
-}
 app_alive() { kill -0 "$app_pid" 2>/dev/null; }
-window_named() {
-    xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[]\[^$.*+?(){}|]/\\&/g')\$" 2>/dev/null | head -1
-}
-has_window() { [ -n "$(window_named "$1")" ]; }
-no_window() { ! has_window "$1"; }
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 shot() { import -window root "$out/$1.png" 2>/dev/null || true; }
 
@@ -170,15 +139,6 @@ geometry() {
 }
 frame() { xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'; }
 
-# A region of a window from its 120-ppi layout (client layout size $1 x $2, below any menu bar),
-# inset so the lists' frames do not count; the window's geometry is in cw and ch.
-region() { # layout-width layout-height left top width height
-    awk -v cw="$cw" -v ch="$ch" -v lw="$1" -v lh="$2" -v l="$3" -v t="$4" -v w="$5" -v h="$6" 'BEGIN {
-        f = cw / lw; menu = ch - int(lh * f + 0.5); inset = 4
-        printf "%dx%d+%d+%d", w * f - 2 * inset, h * f - 2 * inset, l * f + inset, menu + t * f + inset }'
-}
-# Share of pixels in a region that are not (near) white: 0 for an empty list.
-ink() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 90% -format '%[fx:1-mean]' info:; }
 inked() { awk -v a="$1" 'BEGIN { exit !(a > 0.002) }'; }
 # Clicks a point of the main window given in its layout pixels.
 click_main() {
@@ -187,9 +147,7 @@ click_main() {
     xdotool mousemove --sync "$x" "$y" click 1
 }
 
-openbox >"$out/openbox.log" 2>&1 &
-wm_pid=$!
-wait_for 15 wm_running || fail "openbox did not start (see $out/openbox.log)"
+start_openbox "$out/openbox.log"
 
 (cd "$work" && exec env QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$program") >"$out/mp3_search.log" 2>&1 &
 app_pid=$!

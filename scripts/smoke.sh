@@ -109,17 +109,9 @@ say "main window is up (window $main)"
 # Client area and the frame openbox put around it.
 read_geometry "$main"
 
-# Regions of the two lists, from the 120-ppi layout scaled to the window's actual size: the client
-# area is 770 x 537 layout pixels below the menu bar. Inset so the lists' frames do not count.
-list_region() { # left top width height, in layout pixels
-    awk -v cw="$cw" -v ch="$ch" -v l="$1" -v t="$2" -v w="$3" -v h="$4" 'BEGIN {
-        f = cw / 770; menu = ch - int(537 * f + 0.5); inset = 4
-        printf "%dx%d+%d+%d", w * f - 2 * inset, h * f - 2 * inset, l * f + inset, menu + t * f + inset }'
-}
-loose_region=$(list_region 48 80 313 365)
-albums_region=$(list_region 424 80 289 121)
-# Share of pixels in a region that are not (near) white: 0 for an empty list.
-ink() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 90% -format '%[fx:1-mean]' info:; }
+# Regions of the two lists, from the 120-ppi layout scaled to the window's actual size.
+loose_region=$(region 770 537 48 80 313 365)
+albums_region=$(region 770 537 424 80 289 121)
 lists_filled() {
     import -window "$main" "$out/window.png" 2>/dev/null || return 1
     awk -v a="$(ink "$out/window.png" "$loose_region")" -v b="$(ink "$out/window.png" "$albums_region")" \

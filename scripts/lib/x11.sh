@@ -65,3 +65,14 @@ click_layout() { # window x y
     # shellcheck disable=SC2086
     xdotool mousemove --window "$1" $at click 1
 }
+
+# A region of a window from its 120-ppi layout (client layout size $1 x $2, below any menu bar),
+# inset so the lists' frames do not count; the window's size is in cw and ch (read_geometry).
+region() { # layout-width layout-height left top width height
+    awk -v cw="$cw" -v ch="$ch" -v lw="$1" -v lh="$2" -v l="$3" -v t="$4" -v w="$5" -v h="$6" 'BEGIN {
+        f = cw / lw; menu = ch - int(lh * f + 0.5); inset = 4
+        printf "%dx%d+%d+%d", w * f - 2 * inset, h * f - 2 * inset, l * f + inset, menu + t * f + inset }'
+}
+
+# Share of pixels in a region of a picture that are not (near) white: 0 for an empty list.
+ink() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 90% -format '%[fx:1-mean]' info:; }
