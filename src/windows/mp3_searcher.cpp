@@ -12,6 +12,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/builders.h"
 #include "toolkit/label.h"
+#include "toolkit/lazy_icon.h"
 #include "toolkit/list_box.h"
 #include "toolkit/picture.h"
 #include "toolkit/scaling.h"
@@ -81,11 +82,14 @@ class WindowPlayerHost : public mp3::PlayerHost {
 TForm1::TForm1(tk::Platform& platform) : tk::Form(platform, Role::Main), OpenDialog1(platform) {
     setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size));
-    }
-    setWindowIcon(icon);
+    // Decoded only when a window system asks for the icon's pictures (offscreen, never).
+    setWindowIcon(tk::lazyIcon([] {
+        QIcon icon;
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size), QSize(size, size));
+        }
+        return icon;
+    }));
     setFont(tk::layoutFont("MS Sans Serif", 13));
     // clBtnShadow, seen only in the rightmost column: the panels are a pixel narrower.
     tk::fillBackground(client(), palette().color(QPalette::Dark));
