@@ -46,8 +46,12 @@ std::string listFile(const Collection& c) {
     writeOnce(path, [&c](std::ostream& out) {
         for (int a = 0, k = 0; a < c.albums || k < c.loose;) {
             if (k < c.loose) {
-                out << cd(k % 99 + 1) << " Artist number " << k << " - Song title number " << k
-                    << "\r\n";
+                if (c.shortTexts) {
+                    out << cd(k % 99 + 1) << " Artist " << k << " - Song " << k << "\r\n";
+                } else {
+                    out << cd(k % 99 + 1) << " Artist number " << k << " - Song title number " << k
+                        << "\r\n";
+                }
                 ++k;
             }
             if (a < c.albums) {
