@@ -18,6 +18,7 @@
 namespace {
 
 using mp3::bench::Collection;
+using mp3::bench::kLoose100k;
 using mp3::bench::kTypical;
 
 // The main window started on the collection, as the start-up dialog would open it.
@@ -91,6 +92,8 @@ void bareLoad(benchmark::State& state, const Collection& c) {
 
 BENCHMARK_CAPTURE(activation, typical, kTypical)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bareLoad, typical, kTypical)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(activation, loose100k, kLoose100k)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bareLoad, loose100k, kLoose100k)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -100,5 +103,6 @@ int main(int argc, char** argv) {
     // Measured without a display, as CI runs it.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return mp3::bench::runWithRatios({{"activation/typical", "bareLoad/typical"}});
+    return mp3::bench::runWithRatios({{"activation/typical", "bareLoad/typical"},
+                                      {"activation/loose100k", "bareLoad/loose100k", 1.5}});
 }

@@ -19,10 +19,14 @@ struct Collection {
 // What a user typically keeps, and the size past the old fixed limits.
 inline constexpr Collection kTypical{"typical", 200, 150, 12};
 inline constexpr Collection kLarge{"large", 1000, 1000, 999};
-// A million loose entries in about 30 MB: the most texts per byte the loader will meet.
+// A million loose entries in about 30 MB: the most texts per byte the loader will meet, and the
+// whole program's peak memory.
 inline constexpr Collection kMillionLoose{"million_loose", 1000000, 10000, 5, true};
 // 1000 loose entries and 1000 album headers to search.
 inline constexpr Collection kSearch{"search", 1000, 1000, 12};
+// A hundred times the loose entries a user typically keeps (about 3 MB): the activation and the
+// window's search at that size.
+inline constexpr Collection kLoose100k{"loose100k", 100000, 1000, 12, true};
 
 // The folder under the temporary folder that holds the generated files, made when missing.
 std::string benchFolder();

@@ -23,9 +23,9 @@ std::string bytesText(double bytes) {
 
 }  // namespace
 
-std::string RatioReporter::memoryText(const Seen& seen, const char* counter) {
-    auto it = seen.memory.find(counter);
-    return it == seen.memory.end() ? std::string() : bytesText(it->second);
+std::string RatioReporter::memoryText(const Seen& seen, const std::string& counter) {
+    auto it = seen.counters.find(counter);
+    return it == seen.counters.end() ? std::string() : bytesText(it->second);
 }
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
@@ -43,10 +43,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
         if (seen.median && !median) continue;
         seen.median = median;
         seen.seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        for (const char* counter : kMemoryCounters) {
-            auto it = run.counters.find(counter);
-            if (it != run.counters.end()) seen.memory[counter] = it->second.value;
-        }
+        for (const auto& [counter, value] : run.counters) seen.counters[counter] = value.value;
     }
 }
 
@@ -71,11 +68,36 @@ void RatioReporter::Finalize() {
         }
         std::printf("\n");
     }
+    for (const MemoryRatio& ratio : memoryRatios_) printMemoryRatio(ratio);
     std::fflush(stdout);
 }
 
-int runWithRatios(std::vector<Ratio> ratios) {
-    RatioReporter reporter(std::move(ratios));
+void RatioReporter::printMemoryRatio(const MemoryRatio& ratio) const {
+    auto measured = seen_.find(ratio.measured);
+    auto floor = seen_.find(ratio.floor);
+    if (measured == seen_.end() || floor == seen_.end()) return;
+    auto value = [](const Seen& seen, const std::string& counter) {
+        auto it = seen.counters.find(counter);
+        return it == seen.counters.end() ? 0.0 : it->second;
+    };
+    const double size = value(measured->second, ratio.size);
+    if (size <= 0) return;
+    const double above =
+        value(measured->second, ratio.counter) - value(floor->second, ratio.counter);
+    const double times = above / size;
+    std::printf("%s %s above %s: %s - %s = %.2f x %s %s", ratio.measured.c_str(),
+                ratio.counter.c_str(), ratio.floor.c_str(),
+                memoryText(measured->second, ratio.counter).c_str(),
+                memoryText(floor->second, ratio.counter).c_str(), times, ratio.size.c_str(),
+                bytesText(size).c_str());
+    if (ratio.target > 0) {
+        std::printf(" (target <= %g: %s)", ratio.target, times <= ratio.target ? "met" : "MISSED");
+    }
+    std::printf("\n");
+}
+
+int runWithRatios(std::vector<Ratio> ratios, std::vector<MemoryRatio> memory) {
+    RatioReporter reporter(std::move(ratios), std::move(memory));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return reporter.anyFailed() ? 1 : 0;

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     dpkg-dev file desktop-file-utils appstream lintian
-    dbus-daemon python3-dbus python3-gi genisoimage fuseiso fuse
+    dbus-daemon python3-dbus python3-gi genisoimage fuseiso fuse python3-fusepy
     xvfb xauth xdg-utils
 )
 

@@ -1,9 +1,11 @@
 // Stock glyphs from the style for the buttons.
 #include "toolkit/bit_button.h"
 
+#include <QPointer>
 #include <QStyle>
 
 #include "toolkit/form.h"
+#include "toolkit/lazy_icon.h"
 
 namespace tk {
 
@@ -26,7 +28,11 @@ QStyle::StandardPixmap glyphOf(BitKind kind) {
 }  // namespace
 
 void setBitGlyph(QPushButton* button, BitKind kind) {
-    button->setIcon(button->style()->standardIcon(glyphOf(kind), nullptr, button));
+    // The style's pictures are decoded when the button is first painted, not when it is made.
+    const QPointer<QPushButton> owner = button;
+    button->setIcon(tk::lazyIcon([owner, kind] {
+        return owner ? owner->style()->standardIcon(glyphOf(kind), nullptr, owner) : QIcon();
+    }));
 }
 
 QPushButton* makeBitButton(QWidget* parent, const char* name, BitKind kind, const QString& caption,

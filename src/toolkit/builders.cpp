@@ -40,7 +40,7 @@ Picture* makePicture(QWidget* parent, const char* name, const QString& resource,
                      const QString& words, Box box, Fit fit, Cursor cursor) {
     auto* picture = new Picture(parent);
     picture->setObjectName(QLatin1String(name));
-    picture->loadArtwork(resource);
+    picture->setArtwork(resource);
     picture->setAccessibleName(words);
     picture->setStretch(fit == Fit::Stretch);
     picture->setHandCursor(cursor == Cursor::Hand);

@@ -14,6 +14,11 @@ int ListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count_;
 }
 
+QModelIndex ListModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= count_ || column != 0 || parent.isValid()) return {};
+    return createIndex(row, column);
+}
+
 QVariant ListModel::data(const QModelIndex& index, int role) const {
     // Only the text is the model's; colours and fonts come from the view's palette.
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count_) return {};

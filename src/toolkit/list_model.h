@@ -19,6 +19,10 @@ class ListModel : public QAbstractListModel {
     explicit ListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // The view lays out every row at each reset and asks for each one's index twice; checked
+    // here without the base class's calls to rowCount() and columnCount().
+    QModelIndex index(int row, int column = 0,
+                      const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 

@@ -18,13 +18,22 @@ Picture::Picture(QWidget* parent) : QWidget(parent) {
 
 void Picture::setImage(const QImage& image) {
     image_ = image;
+    artwork_.clear();
     pixmap_ = QPixmap();  // made at the first paint: windows made hidden may never need it
     update();
 }
 
-bool Picture::loadArtwork(const QString& resourcePath) {
-    setImage(tk::loadArtwork(resourcePath));
-    return !image_.isNull();
+const QImage& Picture::image() const {
+    if (!artwork_.isEmpty()) {
+        image_ = tk::loadArtwork(artwork_);
+        artwork_.clear();
+    }
+    return image_;
+}
+
+void Picture::setArtwork(const QString& resourcePath) {
+    setImage(QImage());
+    artwork_ = resourcePath;
 }
 
 void Picture::setStretch(bool stretch) {
@@ -42,7 +51,7 @@ void Picture::setHandCursor(bool hand) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) return;
+    if (image().isNull()) return;
     if (pixmap_.isNull()) pixmap_ = QPixmap::fromImage(image_);
     QPainter painter(this);
     if (stretch_) {

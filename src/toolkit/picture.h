@@ -15,10 +15,13 @@ class Picture : public QWidget {
     explicit Picture(QWidget* parent = nullptr);
 
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
+    // The picture shown; artwork is decoded here the first time it is needed.
+    const QImage& image() const;
 
-    // Decodes the resource with our JPEG decoder; false (and an empty box) when it cannot.
-    bool loadArtwork(const QString& resourcePath);
+    // Shows the resource, decoded by our JPEG decoder when first painted or asked for: windows
+    // made hidden, and never shown, decode nothing. One that cannot be decoded leaves the box
+    // empty.
+    void setArtwork(const QString& resourcePath);
 
     void setStretch(bool stretch);
     bool stretch() const { return stretch_; }
@@ -43,7 +46,8 @@ class Picture : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    QImage image_;
+    mutable QImage image_;
+    mutable QString artwork_;  // still to be decoded into image_
     QPixmap pixmap_;
     bool stretch_ = false;
     bool pressable_ = false;

@@ -1,7 +1,9 @@
 // Scaling of layout pixels and fonts from 120 ppi to the screen.
 #include "toolkit/scaling.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
@@ -23,6 +25,28 @@ QStringList fallbackFamilies(const QString& family) {
                 QStringLiteral("Serif")};
     }
     return {family};
+}
+
+// The first installed family of the fallbacks, alone: given more than one family, Qt asks
+// fontconfig at once for every fallback of the first (a sort of all the fonts on the system),
+// which it otherwise does only for a character the font lacks. Without a running application
+// nothing can say what is installed, and the whole list is given.
+QStringList installedFamily(const QString& family) {
+    static QHash<QString, QStringList> known;
+    if (auto found = known.constFind(family); found != known.constEnd()) return *found;
+    QStringList families = fallbackFamilies(family);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return families;
+    // The installed families by name: QFontDatabase::hasFamily would first run fontconfig's
+    // substitution rules on the name, which costs as much as what this saves.
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& f : families) {
+        if (installed.contains(f, Qt::CaseInsensitive)) {
+            families = QStringList{f};
+            break;
+        }
+    }
+    known.insert(family, families);
+    return families;
 }
 
 }  // namespace
@@ -51,7 +75,7 @@ int scaled(int layoutPixels) {
 
 QFont layoutFont(const QString& family, int pixelHeight, bool bold, bool italic) {
     QFont font;
-    font.setFamilies(fallbackFamilies(family));
+    font.setFamilies(installedFamily(family));
     font.setStyleHint(family.contains(QLatin1String("Times"), Qt::CaseInsensitive)
                           ? QFont::Serif
                           : QFont::SansSerif);

@@ -12,6 +12,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/builders.h"
 #include "toolkit/label.h"
+#include "toolkit/lazy_icon.h"
 #include "toolkit/list_box.h"
 #include "toolkit/picture.h"
 #include "toolkit/scaling.h"
@@ -47,16 +48,15 @@ void fillTracks(tk::ListBox* list, const mp3::Catalogue& catalogue, std::size_t 
     }
 }
 
-// Loose entries reach their list as they are read; album headers once the whole file is read.
+// Counts what the loader lists: loose entries as they are read, album headers once the whole
+// file is read. A load that fails part-way has listed the loose entries before the failure only.
 class ListSink : public mp3::CatalogueSink {
   public:
-    ListSink(tk::ListBox* loose, tk::ListBox* albums) : loose_(loose), albums_(albums) {}
-    void looseEntry(std::string_view text) override { loose_->add(win::fromCp1252(text)); }
-    void albumHeader(std::string_view text) override { albums_->add(win::fromCp1252(text)); }
+    void looseEntry(std::string_view) override { ++loose; }
+    void albumHeader(std::string_view) override { ++albums; }
 
-  private:
-    tk::ListBox* loose_;
-    tk::ListBox* albums_;
+    std::size_t loose = 0;
+    std::size_t albums = 0;
 };
 
 }  // namespace
@@ -65,11 +65,14 @@ TForm1::TForm1(tk::Platform& platform, const QString& listFile)
     : tk::Form(platform, Role::Main), OpenDialog1(platform), startListFile_(listFile) {
     setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size));
-    }
-    setWindowIcon(icon);
+    // Decoded only when a window system asks for the icon's pictures (offscreen, never).
+    setWindowIcon(tk::lazyIcon([] {
+        QIcon icon;
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size), QSize(size, size));
+        }
+        return icon;
+    }));
     setFont(tk::layoutFont("MS Sans Serif", 13));
     // clBtnShadow, seen only in the rightmost column: the panels are a pixel narrower.
     tk::fillBackground(client(), palette().color(QPalette::Dark));
@@ -147,6 +150,8 @@ void TForm1::buildListsView() {
     for (tk::ListBox* list : {ListaMP3_Total, Lista_ConteudoCDs, ListaCDS_Total}) {
         list->setPopupMenu(PopMenu);
     }
+    ListaMP3_Total->setRowSource(&looseRows_);
+    ListaCDS_Total->setRowSource(&albumRows_);
 }
 
 void TForm1::buildSearchView() {
@@ -186,6 +191,8 @@ void TForm1::buildSearchView() {
     CDs_Found->setAccessibleName(albumsCaption->accessibleName());
     Musicas_CD = tk::makeListBox(p, "Musicas_CD", {312, 400, 225, 97}, tk::clNavy, Cursor::Arrow);
     Musicas_CD->setAccessibleName(tracksCaption->accessibleName());
+    Artista_Found->setRowSource(&foundLooseRows_);
+    CDs_Found->setRowSource(&foundAlbumRows_);
 }
 
 void TForm1::buildMenus() {
@@ -271,10 +278,24 @@ void TForm1::onActivate() {
 
 void TForm1::FormActivate() {
     mp3::readConfig(configReader_, Config);
-    ListaMP3_Total->clearItems();
-    ListaCDS_Total->clearItems();
-    ListSink sink(ListaMP3_Total, ListaCDS_Total);
+    // The result lists go on showing the texts they were filled with.
+    foundLooseRows_.keepTexts();
+    foundAlbumRows_.keepTexts();
+    // Both lists are emptied and show what the load listed, also when it fails part-way.
+    ListSink sink;
+    struct ShowListed {
+        TForm1* form;
+        const ListSink& sink;
+        ~ShowListed() { form->showTables(sink.loose, sink.albums); }
+    } showListed{this, sink};
     Catalogue.load(Ficheiro_Lista, sink);
+}
+
+void TForm1::showTables(std::size_t loose, std::size_t albums) {
+    looseRows_.setShown(loose);
+    albumRows_.setShown(albums);
+    ListaMP3_Total->resetRows();
+    ListaCDS_Total->resetRows();
 }
 
 void TForm1::ListaMP3_TotalClick() {
@@ -320,8 +341,8 @@ void TForm1::Novo1Click() {
     }
     mp3::followChosenFolder(name);
     mp3::createListFile(Ficheiro_Lista, name);
-    ListaMP3_Total->clearItems();
-    ListaCDS_Total->clearItems();
+    // The lists show nothing; the tables stay as loaded for the search and the play buttons.
+    showTables(0, 0);
     Lista_ConteudoCDs->clearItems();
 }
 
@@ -369,16 +390,14 @@ void TForm1::Image10Click() {
 }
 
 void TForm1::Image15Click() {
-    Artista_Found->clearItems();
-    CDs_Found->clearItems();
     Musicas_CD->clearItems();
     // A text with a character the list file cannot hold can match nothing in it.
     const std::optional<std::string> text = win::toCp1252(Artista_Search->text());
     Results = text ? mp3::search(Catalogue, *text) : mp3::SearchResults{};
-    for (std::size_t k : Results.Resultado_MP3)
-        Artista_Found->add(win::fromCp1252(Catalogue.MP3_Isolados(k)));
-    for (std::size_t a : Results.Resultado_CD)
-        CDs_Found->add(win::fromCp1252(Catalogue.CD_Conteudo(a, 1)));
+    foundLooseRows_.show(Results.Resultado_MP3);
+    foundAlbumRows_.show(Results.Resultado_CD);
+    Artista_Found->resetRows();
+    CDs_Found->resetRows();
 }
 
 void TForm1::Artista_FoundClick() {

@@ -10,6 +10,8 @@
 #include "catalogue/text_file.h"
 #include "toolkit/form.h"
 #include "toolkit/open_dialog.h"
+#include "windows/catalogue_rows.h"
+#include "windows/result_rows.h"
 
 class QLineEdit;
 class QMenu;
@@ -65,6 +67,8 @@ class TForm1 : public tk::Form {
     void buildSearchView();
     void buildMenus();
     void connectHandlers();
+    // The two main lists show the tables' first `loose` entries and `albums` headers.
+    void showTables(std::size_t loose, std::size_t albums);
     void playItem(const mp3::PlayItem& item);
     // Shows a window opened from the menu and disables this one until it closes; `global` names
     // it meanwhile. Once closed it can never show again, so it is freed.
@@ -93,6 +97,11 @@ class TForm1 : public tk::Form {
     std::unique_ptr<ChildWindow> child_;  // the window opened from the menu, while it is open
     mp3::TextFile configReader_;
     QString startListFile_;
+    // What the long lists show, read from the tables (and the search's maps) when painted.
+    CatalogueRows looseRows_{Catalogue, &CatalogueRows::looseEntry};
+    CatalogueRows albumRows_{Catalogue, &CatalogueRows::albumHeader};
+    ResultRows foundLooseRows_{Catalogue, &CatalogueRows::looseEntry};
+    ResultRows foundAlbumRows_{Catalogue, &CatalogueRows::albumHeader};
 };
 
 extern TForm1* Form1;

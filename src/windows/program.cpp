@@ -2,13 +2,19 @@
 #include "windows/program.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 
+#include "toolkit/lazy_icon_style.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
 #include "windows/mp3_searcher.h"
 
 Program::Program(tk::Platform& platform, const QString& listFile) {
+    // The same style (the platform's, or the one asked for with -style), with its stock icons
+    // decoded when first drawn: the main window's menu bar asks for one when it is made.
+    QApplication::setStyle(
+        new tk::LazyIconStyle(QStyleFactory::create(QApplication::style()->name())));
     form1_ = std::make_unique<TForm1>(platform, listFile);
     Form1 = form1_.get();
     QApplication::setWindowIcon(Form1->windowIcon());

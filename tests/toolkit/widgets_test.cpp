@@ -1,11 +1,17 @@
 // Scaling and fonts, memo lines, self-sizing labels and glyph buttons.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTest>
+#include <memory>
 
 #include "toolkit/bit_button.h"
 #include "toolkit/label.h"
+#include "toolkit/lazy_icon.h"
+#include "toolkit/lazy_icon_style.h"
 #include "toolkit/memo.h"
 #include "toolkit/scaling.h"
 
@@ -53,10 +59,16 @@ class WidgetsTest : public QObject {
         const QFont sans = tk::layoutFont("MS Sans Serif", 13, true);
         QCOMPARE(sans.pixelSize(), 10);
         QVERIFY(sans.bold() && !sans.italic());
-        QVERIFY(sans.families().contains("Liberation Sans"));
+        // The first installed family of the fallbacks, alone (the project installs Liberation).
+        const QStringList installed = QFontDatabase::families();
+        auto firstOf = [&installed](const QString& wanted, const QString& fallback) {
+            return QStringList{installed.contains(wanted) ? wanted : fallback};
+        };
+        QCOMPARE(sans.families(), firstOf("MS Sans Serif", "Liberation Sans"));
         const QFont serif = tk::layoutFont("Times New Roman", 20, false, true);
         QVERIFY(serif.italic() && !serif.bold());
-        QVERIFY(serif.families().contains("Liberation Serif"));
+        QCOMPARE(serif.families(), firstOf("Times New Roman", "Liberation Serif"));
+        QCOMPARE(QFontInfo(serif).family(), serif.families().front());
         QCOMPARE(tk::layoutFont("Arial", 1).pixelSize(), 1);  // never scaled down to nothing
     }
 
@@ -131,6 +143,31 @@ class WidgetsTest : public QObject {
         QSignalSpy clicked(button, &QPushButton::clicked);
         QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
         QTRY_COMPARE(clicked.count(), 1);  // a shortcut animates the click first
+    }
+
+    // A lazy icon is made once, when it or any copy is first drawn or measured; the style's
+    // stock icons made that way are the base style's own.
+    void iconsAreMadeWhenFirstUsed() {
+        int made = 0;
+        const QIcon icon = tk::lazyIcon([&made] {
+            ++made;
+            QPixmap red(16, 16);
+            red.fill(Qt::red);
+            return QIcon(red);
+        });
+        QIcon copy = icon;
+        QVERIFY(!copy.isNull());
+        QCOMPARE(made, 0);
+        QCOMPARE(copy.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+        QCOMPARE(made, 1);
+
+        tk::LazyIconStyle style(QStyleFactory::create("Fusion"));
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        for (QStyle::StandardPixmap sp : {QStyle::SP_DialogOkButton, QStyle::SP_BrowserReload}) {
+            QCOMPARE(style.standardIcon(sp).pixmap(32).toImage(),
+                     fusion->standardIcon(sp).pixmap(32).toImage());
+        }
     }
 };
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "support/fakes.h"
+#include "support/faulty_folder.h"
 #include "support/file_size_limit.h"
 #include "support/windows.h"
 #include "toolkit/scaling.h"
@@ -120,6 +121,47 @@ class FaultWindowTest : public QObject {
         QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
                  QStringList({"Madonna - Ray of Light", "New - Entry"}));
         QCOMPARE(rows(wintest::list(form_, "ListaCDS_Total")), QStringList({"Air - Moon Safari"}));
+    }
+
+    // A read error part-way through the list file, as a scratched disc gives: the box says so,
+    // the loose entries read before it are listed and no album is (headers are listed once the
+    // whole file is read), though the tables hold the albums read, and the search finds them.
+    void aLoadFailingPartWayListsTheLooseEntriesReadAndNoAlbum() {
+        QByteArray list;
+        qint64 failAt = 0;
+        for (int i = 0; i < 1000; ++i) {
+            if (i == 700) failAt = list.size();
+            const QByteArray n = QByteArray::number(i);
+            list += "1  Loose " + n + "\r\n/2  Album " + n + "\r\nTrack\r\n/\r\n";
+        }
+        auto folder = std::make_unique<testsupport::FaultyFolder>(
+            QMap<QString, QByteArray>{{"lista.txt", list},
+                                      {"config.ini", "/usr/bin/player\r\n/media/cd\r\n"}},
+            "lista.txt", failAt);
+        QVERIFY(folder->ok());
+        fake_->fileDialog.answer(folder->filePath("lista.txt"));
+        form_ = std::make_unique<TForm1>(*fake_);
+        form_->present();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+
+        QCOMPARE(errors(), QStringList({"I/O error 30."}));
+        tk::ListBox* loose = wintest::list(form_, "ListaMP3_Total");
+        QCOMPARE(loose->count(), 700);
+        QCOMPARE(loose->rowText(699), QString("Loose 699"));
+        QCOMPARE(wintest::list(form_, "ListaCDS_Total")->count(), 0);
+        QCOMPARE(form_->Catalogue.albumCount(), 700u);
+        wintest::edit(form_, "Artista_Search")->setText("Album 69");
+        form_->Image15Click();
+        QCOMPARE(wintest::list(form_, "CDs_Found")->count(), 11);
+        wintest::list(form_, "CDs_Found")->setItemIndex(0);
+        form_->CDs_FoundClick();
+        QCOMPARE(rows(wintest::list(form_, "Musicas_CD")), QStringList({"Track"}));
+
+        // The list file is held open on the folder, and the folder is the current one.
+        form_.reset();
+        QDir::setCurrent(dir_->path());
+        folder.reset();
     }
 
     // The disk fills part-way through an album: "Disk full." shows, the fields keep the album,

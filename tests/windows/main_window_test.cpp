@@ -472,6 +472,53 @@ class MainWindowTest : public QObject {
         QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("41"));
     }
 
+    // Every reload keeps the result rows as they were shown; a click reads the tables as they
+    // are now, and only a new search shows new rows.
+    void resultRowsKeepTheirTextsAcrossReloadsUntilTheNextSearch() {
+        start(path("lista.txt"));
+        wintest::edit(form_, "Artista_Search")->setText("Madonna");
+        form_->Image15Click();
+        for (const char* list : {"40 First\r\n/41 Head\r\nTrack\r\n/\r\n", "42 Second\r\n"}) {
+            writeFile(path("lista.txt"), list);
+            form_->Sobre1Click();
+            closeChild(Form4);
+            QCOMPARE(rows(wintest::list(form_, "Artista_Found")),
+                     QStringList({"Madonna - Ray of Light"}));
+            QCOMPARE(rows(wintest::list(form_, "CDs_Found")),
+                     QStringList({"Madonna - Ray of Light"}));
+        }
+        clickRow(wintest::list(form_, "Artista_Found"), 0);
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("42"));
+        clickRow(wintest::list(form_, "CDs_Found"), 0);
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString());
+        form_->Image15Click();
+        QCOMPARE(wintest::list(form_, "Artista_Found")->count(), 0);
+        wintest::edit(form_, "Artista_Search")->setText("Second");
+        form_->Image15Click();
+        QCOMPARE(rows(wintest::list(form_, "Artista_Found")), QStringList({"Second"}));
+    }
+
+    // "Nova Lista" empties the lists but not the tables: the search still finds what the last
+    // load read, while the play button has no row to play.
+    void aNewListLeavesTheTablesToTheSearch() {
+        start(path("lista.txt"));
+        fake_->fileDialog.answer(path("segunda.txt"));
+        action("Novo1")->trigger();
+        QCOMPARE(wintest::list(form_, "ListaMP3_Total")->count(), 0);
+        QCOMPARE(wintest::list(form_, "ListaCDS_Total")->count(), 0);
+        wintest::edit(form_, "Artista_Search")->setText("Madonna");
+        form_->Image15Click();
+        QCOMPARE(rows(wintest::list(form_, "Artista_Found")),
+                 QStringList({"Madonna - Ray of Light"}));
+        clickRow(wintest::list(form_, "CDs_Found"), 0);
+        QCOMPARE(wintest::label(form_, "numCD_found")->caption(), QString("7 "));
+        QCOMPARE(rows(wintest::list(form_, "Musicas_CD")),
+                 QStringList({"Swim", "Frozen", "Drowned World"}));
+        QTest::mouseClick(wintest::picture(form_, "Image9"), Qt::LeftButton);
+        QCOMPARE(errors(), QStringList({"List index out of bounds (-1)"}));
+        QVERIFY(fake_->processStarter.starts.empty());
+    }
+
     // As a new user would: a new album typed in the entry window shows once it closes.
     void anAlbumEnteredShowsWhenTheEntryWindowCloses() {
         start(path("lista.txt"));
