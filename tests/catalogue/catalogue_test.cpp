@@ -39,9 +39,11 @@ class CatalogueLoad : public ::testing::Test {
             out.push_back(std::string(cat_.MP3_NumCD(k)) + "|" + std::string(cat_.MP3_Isolados(k)));
         }
         for (std::size_t a = 1; a <= cat_.albumCount(); ++a) {
-            std::string album = "/" + std::string(cat_.CD_NumCD(a));
+            std::string album = "/";
+            album += cat_.CD_NumCD(a);
             for (std::size_t s = 1; s <= cat_.CD_NumEntradas(a); ++s) {
-                album += "|" + std::string(cat_.CD_Conteudo(a, s));
+                album += '|';
+                album += cat_.CD_Conteudo(a, s);
             }
             out.push_back(album);
         }
