@@ -1,17 +1,20 @@
 // Row semantics over the list model, and user-only click notification of the list box.
 #include "toolkit/list_box.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
 #include "catalogue/runtime_error.h"
 #include "toolkit/list_model.h"
+#include "toolkit/row_delegate.h"
 
 namespace tk {
 
 ListBox::ListBox(QWidget* parent) : QListView(parent), rows_(new ListModel(this)) {
     setModel(rows_);
+    setItemDelegate(new RowDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFrameShape(QFrame::NoFrame);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,7 +69,21 @@ void ListBox::setRowSource(const RowSource* source) {
 }
 
 void ListBox::resetRows() {
-    rows_->reset();
+    if (!rows_->reset()) return;
+    // The same number of rows, read anew when painted: what a reset would leave, without laying
+    // every row out again (Qt's list view redoes its whole layout on any data change). Nothing
+    // is selected afterwards, and screen readers are told the rows' texts changed.
+    selectionModel()->clear();
+    viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent changed(this,
+                                                 QAccessibleTableModelChangeEvent::DataChanged);
+        changed.setFirstRow(0);
+        changed.setLastRow(count() - 1);
+        changed.setFirstColumn(0);
+        changed.setLastColumn(0);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void ListBox::setSorted(bool sorted) {

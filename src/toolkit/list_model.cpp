@@ -101,8 +101,12 @@ void ListModel::setSource(const RowSource* source) {
     endResetModel();
 }
 
-void ListModel::reset() {
+bool ListModel::reset() {
+    if (source_ != nullptr && !sorted_ && count_ > 0 && source_->rowCount() == count_) {
+        return true;
+    }
     setSource(source_);
+    return false;
 }
 
 void ListModel::setSorted(bool sorted) {

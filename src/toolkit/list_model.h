@@ -38,8 +38,10 @@ class ListModel : public QAbstractListModel {
 
     // Shows `source`'s rows, or with nullptr owned texts (none yet); a reset either way.
     void setSource(const RowSource* source);
-    // Takes the source's count anew; a reset.
-    void reset();
+    // Takes the source's rows anew: a reset, and false. An unsorted source with as many rows as
+    // before changes nothing the model holds (its texts are read when shown), so there is no
+    // reset and true: the view only has to repaint, which spares it laying out every row again.
+    bool reset();
 
     // Sorted rows follow the locale's collation, ignoring case; equal texts keep their order.
     // A sorted source has every row read at each reset, to put them in order.

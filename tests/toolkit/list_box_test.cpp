@@ -205,6 +205,20 @@ class ListBoxTest : public QObject {
         QCOMPARE(list_->itemIndex(), 2);
     }
 
+    // Rows refreshed in place are painted with their new texts, never a text laid out before.
+    void aRefreshPaintsTheNewTexts() {
+        texts_ = QStringList{"Madonna", "Xutos"};
+        list_->setRowSource(&source_);
+        QCoreApplication::processEvents();  // the view lays its rows out
+        const QImage first = list_->grab().toImage();
+        texts_ = QStringList{"Savage", "Xutos"};
+        list_->resetRows();
+        QVERIFY(list_->grab().toImage() != first);
+        texts_ = QStringList{"Madonna", "Xutos"};
+        list_->resetRows();
+        QCOMPARE(list_->grab().toImage(), first);
+    }
+
     void aResetShowsTheSourcesNewRowsWithNothingSelected() {
         texts_ = QStringList{"a", "b", "c"};
         list_->setRowSource(&source_);
@@ -222,6 +236,14 @@ class ListBoxTest : public QObject {
         QCOMPARE(clicked.count(), 0);
         QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, rowCentre(1));
         QCOMPARE(list_->itemIndex(), 1);
+        QCOMPARE(clicked.count(), 1);
+
+        // As many rows as before: refreshed in place, and just as unselected.
+        texts_ = QStringList{"p", "q"};
+        list_->resetRows();
+        QCOMPARE(rows(*list_), texts_);
+        QCOMPARE(list_->itemIndex(), -1);
+        QCOMPARE(list_->currentIndex().isValid(), false);
         QCOMPARE(clicked.count(), 1);
     }
 
