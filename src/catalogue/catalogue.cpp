@@ -28,12 +28,18 @@ constexpr std::size_t kMaxFileBytes =
 }  // namespace
 
 std::string_view Catalogue::text(TextRef ref) const noexcept {
-    return {bytes_.data() + ref.offset, ref.length};
+    // A record cut by the end of the file starts past its last byte: an empty text.
+    const std::size_t size = bytes_.size();
+    if (ref >= size) return {};
+    const char* start = bytes_.data() + ref;
+    const void* cr = std::memchr(start, '\r', size - ref);
+    return {start,
+            cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - start) : size - ref};
 }
 
 // A record's CD field is the two characters that came three before its text.
 std::string_view Catalogue::cdOf(TextRef ref) const noexcept {
-    return {bytes_.data() + ref.offset - 3, 2};
+    return {bytes_.data() + ref - 3, 2};
 }
 
 std::string_view Catalogue::MP3_Isolados(std::size_t k) const {
@@ -107,7 +113,11 @@ void Catalogue::takeRecords(Until until) {
 
     // The line whose text starts at `from`, up to its CR; false when it has not ended in the
     // bytes read. `after` is where the next line starts.
-    auto readLine = [&](std::size_t from, TextRef& line, std::size_t& after) {
+    struct Line {
+        TextRef offset;
+        std::size_t length;
+    };
+    auto readLine = [&](std::size_t from, Line& line, std::size_t& after) {
         const std::size_t search = std::max(from, at.searched);
         const void* cr = search < end ? std::memchr(data + search, '\r', end - search) : nullptr;
         const std::size_t stop = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data)
@@ -119,13 +129,13 @@ void Catalogue::takeRecords(Until until) {
             return false;
         }
         at.searched = 0;
-        line = {static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(stop - from)};
+        line = {static_cast<TextRef>(from), stop - from};
         after = cr ? stop + 1 : end;
         if (after < end && data[after] == '\n') ++after;
         return true;
     };
 
-    TextRef line;
+    Line line{};
     std::size_t after = 0;
     while (at.next < end) {
         if (at.inAlbum) {
@@ -135,19 +145,19 @@ void Catalogue::takeRecords(Until until) {
             if (line.length == 1 && data[line.offset] == '/') {
                 at.inAlbum = false;
             } else {
-                slots_.push_back(line);
+                slots_.push_back(line.offset);
                 ++albums_.back().slotCount;
             }
         } else if (data[at.next] == '/') {
             if (!readLine(at.next + 4, line, after)) return;
             at.next = after;
             albums_.push_back({static_cast<std::uint32_t>(slots_.size()), 1});
-            slots_.push_back(line);
+            slots_.push_back(line.offset);
             at.inAlbum = true;
         } else {
             if (!readLine(at.next + 3, line, after)) return;
             at.next = after;
-            loose_.push_back(line);
+            loose_.push_back(line.offset);
         }
     }
 }

@@ -40,11 +40,10 @@ class Catalogue {
     void load(TextFile& file, CatalogueSink& sink);
 
   private:
-    // A slice of bytes_. 32 bits each: the loader refuses a file of 4 GiB or more.
-    struct TextRef {
-        std::uint32_t offset;
-        std::uint32_t length;
-    };
+    // Where a text starts in bytes_; it runs to the next CR or the end of the bytes, so its
+    // length need not be kept (4 bytes a record, not 8). 32 bits: the loader refuses a file of
+    // 4 GiB or more.
+    using TextRef = std::uint32_t;
     struct Album {
         std::uint32_t firstSlot;  // into slots_: the header, then the tracks
         std::uint32_t slotCount;  // CD_NumEntradas
