@@ -81,6 +81,7 @@ void Form::run(const std::function<void()>& handler) {
 
 void Form::activate() {
     run([this] { onActivate(); });
+    emit activated();
 }
 
 void Form::showEvent(QShowEvent* event) {

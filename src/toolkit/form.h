@@ -48,6 +48,10 @@ class Form : public QMainWindow {
     // Runs a handler of this window through the error wrapper.
     void run(const std::function<void()>& handler);
 
+  signals:
+    // The window's activation has run (whatever became of it).
+    void activated();
+
   protected:
     // Hooks for the windows; both run through the error wrapper.
     virtual void onClose() {}

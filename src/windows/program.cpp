@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include "toolkit/lazy_icon_style.h"
 #include "windows/mp3_adicionar.h"
@@ -18,11 +19,22 @@ Program::Program(tk::Platform& platform, const QString& listFile) {
     form1_ = std::make_unique<TForm1>(platform, listFile);
     Form1 = form1_.get();
     QApplication::setWindowIcon(Form1->windowIcon());
-    form2_ = std::make_unique<TForm2>(platform, Form1->Ficheiro_Lista, Form1);
+    // The other three are never shown (the menu makes windows of their own), so nobody waits for
+    // them: they are made, in their order, once the main window's first activation has run.
+    QObject::connect(
+        Form1, &tk::Form::activated, Form1,
+        [this, &platform] {
+            QTimer::singleShot(0, Form1, [this, &platform] { makeHidden(platform); });
+        },
+        Qt::SingleShotConnection);
+}
+
+void Program::makeHidden(tk::Platform& platform) {
+    form2_ = std::make_unique<TForm2>(platform, form1_->Ficheiro_Lista, form1_.get());
     Form2 = form2_.get();
-    form3_ = std::make_unique<TForm3>(platform, Form1);
+    form3_ = std::make_unique<TForm3>(platform, form1_.get());
     Form3 = form3_.get();
-    form4_ = std::make_unique<TForm4>(platform, Form1);
+    form4_ = std::make_unique<TForm4>(platform, form1_.get());
     Form4 = form4_.get();
 }
 

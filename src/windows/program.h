@@ -13,8 +13,9 @@ class TForm3;
 class TForm4;
 
 // The main window, whose creation asks for the list file, then the entry, configuration and help
-// windows, made hidden and never shown (the menu commands make windows of their own). Each is
-// also named by its global (Form1 to Form4) while it lives.
+// windows, made hidden and never shown (the menu commands make windows of their own), once the
+// main window's first activation has run. Each is also named by its global (Form1 to Form4)
+// while it lives.
 class Program {
   public:
     // `listFile`, when given, is the list file opened instead of asking for one.
@@ -26,6 +27,8 @@ class Program {
     TForm1& mainWindow() const { return *form1_; }
 
   private:
+    void makeHidden(tk::Platform& platform);
+
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
