@@ -19,15 +19,9 @@ check_name=desktop-check
 . scripts/lib/x11.sh
 
 if [ "${1:-}" != "--inside" ]; then
-    build_dir=${MP3_BUILD_DIR:-build}
-    program=${1:-$build_dir/mp3_search}
     need_packages xvfb xauth xdotool openbox imagemagick x11-utils dbus-daemon python3-dbus \
         python3-gi genisoimage fuseiso fuse xdg-utils file
-    [ -x "$program" ] || scripts/build.sh
-    program=$(realpath "$program")
-    out=$repo/$build_dir/desktop-check
-    rm -rf "$out"
-    mkdir -p "$out"
+    resolve_program_and_output "${1:-}"
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
         dbus-run-session -- "$0" --inside "$program" "$out"
 fi

@@ -21,23 +21,8 @@ if [ "${1:-}" != "--inside" ]; then
         docs=1
         shift
     fi
-    build_dir=${MP3_BUILD_DIR:-build}
-    program=${1:-$build_dir/mp3_search}
-
     need_packages xvfb xauth xdotool openbox imagemagick x11-utils
-
-    if [ "$program" = "$build_dir/mp3_search" ] && [ ! -x "$program" ]; then
-        scripts/build.sh
-    fi
-    if [[ "$program" == */* ]]; then
-        [ -x "$program" ] || fail "no program at $program"
-        program=$(realpath "$program")
-    else
-        program=$(command -v "$program") || fail "$1 is not on PATH"
-    fi
-    out=$repo/$build_dir/smoke
-    rm -rf "$out"
-    mkdir -p "$out"
+    resolve_program_and_output "${1:-}"
     # A server of its own on a free display, with its own authority file.
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside "$program" "$out" "$docs"
 fi

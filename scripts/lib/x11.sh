@@ -76,3 +76,23 @@ region() { # layout-width layout-height left top width height
 
 # Share of pixels in a region of a picture that are not (near) white: 0 for an empty list.
 ink() { convert "$1" -crop "$2" +repage -colorspace gray -threshold 90% -format '%[fx:1-mean]' info:; }
+
+# Sets `program` to the full path of the program to check ($1: the one named on the command
+# line, or the build's when none; a name without "/" is looked up on PATH; the build's is built
+# when missing), and empties the folder `out` for this check's screenshots and logs.
+resolve_program_and_output() {
+    local build_dir=${MP3_BUILD_DIR:-build}
+    program=${1:-$build_dir/mp3_search}
+    if [ "$program" = "$build_dir/mp3_search" ] && [ ! -x "$program" ]; then
+        scripts/build.sh
+    fi
+    if [[ "$program" == */* ]]; then
+        [ -x "$program" ] || fail "no program at $program"
+        program=$(realpath "$program")
+    else
+        program=$(command -v "$program") || fail "$1 is not on PATH"
+    fi
+    out=$repo/$build_dir/$check_name
+    rm -rf "$out"
+    mkdir -p "$out"
+}

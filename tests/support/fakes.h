@@ -193,6 +193,13 @@ class FakePlatform {
     FakePlatform& operator=(const FakePlatform&) = delete;
 
     operator Platform&() { return platform; }
+
+    // The messages the error box has shown, in order.
+    QStringList errors() const {
+        QStringList out;
+        for (const auto& shown : errorBox.shown) out << shown.message;
+        return out;
+    }
 };
 
 }  // namespace tk::fakes

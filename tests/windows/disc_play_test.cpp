@@ -87,11 +87,7 @@ class DiscPlayTest : public QObject {
             QCOMPARE(QByteArray::fromStdString(start.workingDir), root + "/");
         }
     }
-    QStringList errors() const {
-        QStringList out;
-        for (const auto& e : fake_->errorBox.shown) out << e.message;
-        return out;
-    }
+    QStringList errors() const { return fake_->errors(); }
 
   private slots:
     void initTestCase() {

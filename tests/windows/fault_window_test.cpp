@@ -42,11 +42,7 @@ class FaultWindowTest : public QObject {
     std::unique_ptr<TForm1> form_;
 
     QString path(const QString& leaf) const { return dir_->filePath(leaf); }
-    QStringList errors() const {
-        QStringList out;
-        for (const auto& e : fake_->errorBox.shown) out << e.message;
-        return out;
-    }
+    QStringList errors() const { return fake_->errors(); }
     void start() {
         fake_->fileDialog.answer(path("lista.txt"));
         form_ = std::make_unique<TForm1>(*fake_);

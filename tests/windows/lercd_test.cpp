@@ -117,11 +117,7 @@ class LerCdTest : public QObject {
     std::unique_ptr<TForm1> form_;
 
     QString path(const QString& leaf) const { return dir_->filePath(leaf); }
-    QStringList errors() const {
-        QStringList out;
-        for (const auto& e : fake_->errorBox.shown) out << e.message;
-        return out;
-    }
+    QStringList errors() const { return fake_->errors(); }
     void setDrive(const QString& drive) {
         writeFile(path("config.ini"),
                   "/usr/bin/player\r\n" + win::toCp1252Lossless(drive) + "\r\n");

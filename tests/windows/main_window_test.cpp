@@ -51,11 +51,7 @@ class MainWindowTest : public QObject {
     std::unique_ptr<TForm1> form_;
 
     QString path(const QString& leaf) const { return dir_->filePath(leaf); }
-    QStringList errors() const {
-        QStringList out;
-        for (const auto& e : fake_->errorBox.shown) out << e.message;
-        return out;
-    }
+    QStringList errors() const { return fake_->errors(); }
     // Starts the program's main window on a list file as the start-up dialog answers.
     void start(std::optional<QString> answer, bool show = true) {
         if (answer) {
