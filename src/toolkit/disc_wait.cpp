@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/run_handler.h"
+#include "toolkit/scaling.h"
 
 namespace tk {
 
@@ -46,12 +47,15 @@ bool QtDiscWait::waitUntil(QWidget* parent, const QString& text,
     box.setWindowTitle(applicationTitle());
     box.setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(&box);
+    // A small box of one size, like the other prompts: nothing to resize or maximise.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* label = new QLabel(text, &box);
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
     auto* busy = new QProgressBar(&box);
     busy->setRange(0, 0);
     busy->setTextVisible(false);
+    busy->setMinimumWidth(scaled(300));
     layout->addWidget(busy);
     auto* cancel = new QPushButton(QStringLiteral("Cancelar"), &box);
     cancel->setObjectName(QStringLiteral("Cancelar"));
