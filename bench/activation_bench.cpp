@@ -10,6 +10,7 @@
 #include "catalogue/text_file.h"
 #include "collection.h"
 #include "heap_meter.h"
+#include "offscreen_main.h"
 #include "ratio_reporter.h"
 #include "support/fakes.h"
 #include "support/windows.h"
@@ -98,11 +99,8 @@ BENCHMARK_CAPTURE(bareLoad, loose100k, kLoose100k)->Unit(benchmark::kMillisecond
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    // Measured without a display, as CI runs it.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return mp3::bench::runWithRatios({{"activation/typical", "bareLoad/typical"},
-                                      {"activation/loose100k", "bareLoad/loose100k", 1.5}});
+    return mp3::bench::runOffscreenWithRatios(
+        argc, argv,
+        {{"activation/typical", "bareLoad/typical"},
+         {"activation/loose100k", "bareLoad/loose100k", 1.5}});
 }

@@ -16,6 +16,7 @@
 #include "catalogue/text_file.h"
 #include "collection.h"
 #include "heap_meter.h"
+#include "offscreen_main.h"
 #include "ratio_reporter.h"
 #include "support/fakes.h"
 #include "support/scratch.h"
@@ -157,12 +158,8 @@ BENCHMARK(plainListing)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    // Measured without a display, as CI runs it.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return mp3::bench::runWithRatios({{"readDisc/byteOrder", "plainListing"},
-                                      {"readDisc/listOrder", "plainListing"},
-                                      {"windowReading", "plainListing"}});
+    return mp3::bench::runOffscreenWithRatios(argc, argv,
+                                              {{"readDisc/byteOrder", "plainListing"},
+                                               {"readDisc/listOrder", "plainListing"},
+                                               {"windowReading", "plainListing"}});
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "heap_meter.h"
+#include "offscreen_main.h"
 #include "ratio_reporter.h"
 #include "toolkit/list_box.h"
 #include "toolkit/row_functions.h"
@@ -100,9 +101,5 @@ BENCHMARK(plainRead)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return mp3::bench::runWithRatios({{"resetAndPaint", "plainRead"}});
+    return mp3::bench::runOffscreenWithRatios(argc, argv, {{"resetAndPaint", "plainRead"}});
 }

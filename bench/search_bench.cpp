@@ -17,6 +17,7 @@
 #include "catalogue/text_file.h"
 #include "collection.h"
 #include "heap_meter.h"
+#include "offscreen_main.h"
 #include "ratio_reporter.h"
 #include "support/fakes.h"
 #include "support/windows.h"
@@ -163,11 +164,6 @@ BENCHMARK_CAPTURE(windowSearch, loose100k_all, kAllLarge)->Unit(benchmark::kMill
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    // Measured without a display, as CI runs it.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     std::vector<mp3::bench::Ratio> ratios;
     for (const char* label : {"none", "some", "all"}) {
         const std::string floor = std::string("plainFind/") + label;
@@ -175,5 +171,5 @@ int main(int argc, char** argv) {
         ratios.push_back({std::string("windowSearch/") + label, floor});
     }
     ratios.push_back({"windowSearch/loose100k_all", "coreSearch/loose100k_all", 3});
-    return mp3::bench::runWithRatios(ratios);
+    return mp3::bench::runOffscreenWithRatios(argc, argv, ratios);
 }

@@ -254,11 +254,5 @@ want=$(printf 'ok %s\nok %s\n' "$mnt/${loose[0]}.mp3" "$mnt/${albums[0]}/${track
 [ "$(cat "$played")" = "$want" ] || fail "the player was started on: $(cat "$played")"
 say "PLAY ! started the player on $mnt/${loose[0]}.mp3 and $mnt/${albums[0]}/${tracks[0]}.mp3"
 
-xdotool windowactivate --sync "$main"
-xdotool key alt+F4
-wait_for 10 eval '! app_alive' || fail "the program did not end after its main window was closed"
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status (see $out/mp3_search.log)"
+close_and_check_exit "$main"
 say "passed"

@@ -131,12 +131,5 @@ if [ "$docs" = 1 ]; then
     say "copied to docs/main-window.png"
 fi
 
-# Closed as a user would, through the window manager (openbox closes on Alt+F4).
-xdotool windowactivate --sync "$main"
-xdotool key alt+F4
-wait_for 10 eval '! app_alive' || fail "the program did not end after its main window was closed"
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status (see $out/mp3_search.log)"
+close_and_check_exit "$main"
 say "passed"

@@ -96,3 +96,16 @@ resolve_program_and_output() {
     rm -rf "$out"
     mkdir -p "$out"
 }
+
+# Closes the main window $1 as a user would, through the window manager (openbox closes on
+# Alt+F4), and checks the program ($app_pid, its log in $out) ended well.
+close_and_check_exit() {
+    xdotool windowactivate --sync "$1"
+    xdotool key alt+F4
+    wait_for 10 eval '! kill -0 "$app_pid" 2>/dev/null' ||
+        fail "the program did not end after its main window was closed"
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status (see $out/mp3_search.log)"
+}
