@@ -9,10 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
+
+#include "ratio_reporter.h"
 
 extern char** environ;
 
@@ -88,6 +91,23 @@ Launch launch(const std::string& program, const std::vector<std::string>& argume
         result.error = program + " " + how + " (see " + log + ")";
     }
     return result;
+}
+
+bool timeLaunches(benchmark::State& state, const std::string& program,
+                  const std::vector<std::string>& arguments, const std::string& log) {
+    const std::vector<std::string> env = childEnvironment();
+    long peakRssKb = 0;
+    for (auto _ : state) {
+        const Launch l = launch(program, arguments, env, log);
+        if (!l.error.empty()) {
+            state.SkipWithError(l.error.c_str());
+            return false;
+        }
+        state.SetIterationTime(l.seconds);
+        peakRssKb = std::max(peakRssKb, l.peakRssKb);
+    }
+    state.counters["peak_rss"] = bytesCounter(static_cast<double>(peakRssKb) * 1024);
+    return true;
 }
 
 }  // namespace mp3::bench

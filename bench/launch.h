@@ -2,6 +2,8 @@
 // memory as the kernel counts it.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 #include <vector>
 
@@ -20,5 +22,11 @@ std::vector<std::string> childEnvironment();
 // 30 s is killed and reported.
 Launch launch(const std::string& program, const std::vector<std::string>& arguments,
               const std::vector<std::string>& env, const std::string& log);
+
+// Launches the program once per benchmark iteration, each timed as the iteration's time; the
+// largest peak memory is kept as "peak_rss". A launch that fails stops the benchmark with its
+// error. Returns false then.
+bool timeLaunches(benchmark::State& state, const std::string& program,
+                  const std::vector<std::string>& arguments, const std::string& log);
 
 }  // namespace mp3::bench

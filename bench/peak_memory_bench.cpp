@@ -19,22 +19,13 @@ using mp3::bench::Collection;
 
 // A program launched once per iteration; its time is the launch's and its peak the largest.
 void peakRss(benchmark::State& state, const char* program, const Collection* list) {
-    const std::vector<std::string> env = mp3::bench::childEnvironment();
     const std::string file = list != nullptr ? mp3::bench::listFile(*list) : "";
     std::vector<std::string> arguments;
     if (list != nullptr) arguments = {file, "--until-painted"};
-    const std::string log = mp3::bench::benchFolder() + "/peak_memory.log";
-    long peakRssKb = 0;
-    for (auto _ : state) {
-        const mp3::bench::Launch l = mp3::bench::launch(program, arguments, env, log);
-        if (!l.error.empty()) {
-            state.SkipWithError(l.error.c_str());
-            return;
-        }
-        state.SetIterationTime(l.seconds);
-        peakRssKb = std::max(peakRssKb, l.peakRssKb);
+    if (!mp3::bench::timeLaunches(state, program, arguments,
+                                  mp3::bench::benchFolder() + "/peak_memory.log")) {
+        return;
     }
-    state.counters["peak_rss"] = mp3::bench::bytesCounter(static_cast<double>(peakRssKb) * 1024);
     if (list != nullptr) {
         const auto size = static_cast<double>(std::filesystem::file_size(file));
         state.counters["file_size"] = mp3::bench::bytesCounter(size);

@@ -13,24 +13,10 @@
 
 namespace {
 
-using mp3::bench::Launch;
-
 void startup(benchmark::State& state, const char* program, bool answersWithList) {
-    const std::vector<std::string> env = mp3::bench::childEnvironment();
     std::vector<std::string> arguments;
     if (answersWithList) arguments.push_back(mp3::bench::listFile(mp3::bench::kTypical));
-    const std::string log = mp3::bench::benchFolder() + "/startup.log";
-    long peakRssKb = 0;
-    for (auto _ : state) {
-        const Launch l = mp3::bench::launch(program, arguments, env, log);
-        if (!l.error.empty()) {
-            state.SkipWithError(l.error.c_str());
-            return;
-        }
-        state.SetIterationTime(l.seconds);
-        peakRssKb = std::max(peakRssKb, l.peakRssKb);
-    }
-    state.counters["peak_rss"] = mp3::bench::bytesCounter(static_cast<double>(peakRssKb) * 1024);
+    mp3::bench::timeLaunches(state, program, arguments, mp3::bench::benchFolder() + "/startup.log");
 }
 
 BENCHMARK_CAPTURE(startup, minimal_window, MINIMAL_WINDOW_PROGRAM, false)

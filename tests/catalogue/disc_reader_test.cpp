@@ -11,6 +11,7 @@
 #include "catalogue/disc_tree.h"
 #include "catalogue/free_cd_number.h"
 #include "catalogue/text_file.h"
+#include "support/catalogue.h"
 #include "support/scratch.h"
 
 namespace mp3 {
@@ -176,19 +177,10 @@ TEST(DiscReader, OrderIsTheOneGiven) {
     EXPECT_EQ(albums(people), (std::vector<Album>{{"x", {"1"}}, {"Y", {"x"}}, {"z", {"A", "b"}}}));
 }
 
-struct NullSink : CatalogueSink {
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
-};
-
 Catalogue loaded(const std::string& bytes) {
     test::ScratchDir dir;
     test::writeBytes(dir.file("l.txt"), bytes);
-    TextFile f(dir.file("l.txt"));
-    Catalogue cat;
-    NullSink sink;
-    cat.load(f, sink);
-    return cat;
+    return test::loadedFrom(dir.file("l.txt"));
 }
 
 std::vector<Presence> presences(const std::vector<DiscText>& items) {

@@ -15,6 +15,7 @@
 #include "catalogue/player.h"
 #include "catalogue/record_writer.h"
 #include "catalogue/text_file.h"
+#include "support/catalogue.h"
 #include "support/expect_io_error.h"
 #include "support/scratch.h"
 
@@ -137,11 +138,6 @@ TEST_F(DiscTree, ProgressAfterEachFolderAndCancel) {
     EXPECT_EQ(shown(stopped), "r.mp3 A/ A/a.mp3");
 }
 
-struct NullSink : CatalogueSink {
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
-};
-
 class DiscRoundTrip : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -152,12 +148,7 @@ class DiscRoundTrip : public ::testing::Test {
         list_.assign(name_);
     }
 
-    Catalogue load() {
-        Catalogue cat;
-        NullSink sink;
-        cat.load(list_, sink);
-        return cat;
-    }
+    Catalogue load() { return test::loadedFrom(list_); }
 
     // Reads the disc as CD 3 against the list as it is, and saves what is new.
     DiscPreview readAndSave() {

@@ -6,6 +6,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/text_file.h"
+#include "support/catalogue.h"
 #include "support/expect_io_error.h"
 #include "support/scratch.h"
 
@@ -23,24 +24,13 @@ NewRecords album(std::string cd, std::string artist, std::string title, Lines li
     return {EntryMode::Album, std::move(cd), std::move(artist), std::move(title), std::move(lines)};
 }
 
-struct NullSink : CatalogueSink {
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
-};
-
 class Save : public ::testing::Test {
   protected:
     void SetUp() override {
         writeBytes(name_, kEarlier);
         list_.assign(name_);
     }
-    Catalogue reload() {
-        Catalogue cat;
-        NullSink sink;
-        TextFile reader(name_);
-        cat.load(reader, sink);
-        return cat;
-    }
+    Catalogue reload() { return test::loadedFrom(name_); }
     static constexpr const char* kEarlier = "1  Earlier - Entry\r\n";
     test::ScratchDir dir_;
     std::string name_ = dir_.file("lista.txt");
@@ -205,12 +195,9 @@ TEST_F(Save, ALastLineWithoutItsEndIsEndedFirst) {
     writeBytes(name_, "1  A");
     appendRecords(list_, mp3s("2", {}));
     EXPECT_EQ(readBytes(name_), "1  A");
-    Catalogue cat;
-    NullSink sink;
     writeBytes(name_, "1  A");
     appendRecords(list_, album("3", "B", "C", {"t"}));
-    TextFile reader(name_);
-    cat.load(reader, sink);
+    const Catalogue cat = reload();
     EXPECT_EQ(cat.MP3_Isolados(1), "A");
     EXPECT_EQ(cat.CD_Conteudo(1, 2), "t");
 }

@@ -7,23 +7,15 @@
 #include "catalogue/runtime_error.h"
 #include "catalogue/search.h"
 #include "catalogue/text_file.h"
+#include "support/catalogue.h"
 #include "support/scratch.h"
 
 namespace mp3 {
 namespace {
 
-struct NullSink : CatalogueSink {
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
-};
-
 Catalogue loaded(const test::ScratchDir& dir, const std::string& bytes) {
     test::writeBytes(dir.file("l.txt"), bytes);
-    TextFile f(dir.file("l.txt"));
-    Catalogue cat;
-    NullSink sink;
-    cat.load(f, sink);
-    return cat;
+    return test::loadedFrom(dir.file("l.txt"));
 }
 
 TEST(Search, CaseSensitiveSubstringOverLooseEntriesAndHeadersOnly) {

@@ -17,6 +17,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/text_file.h"
+#include "support/catalogue.h"
 #include "support/fakes.h"
 #include "support/windows.h"
 #include "toolkit/picture.h"
@@ -92,11 +93,6 @@ struct ConfigWindow {
     tk::fakes::FakePlatform platform;
     QWidget main;
     std::unique_ptr<TForm3> form;  // last, so it goes first
-};
-
-struct NoSink : mp3::CatalogueSink {
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
 };
 
 }  // namespace
@@ -204,9 +200,7 @@ class EntryConfigTest : public QObject {
         QTest::mouseClick(wintest::button(w.form, "Gravar"), Qt::LeftButton);
         QCOMPARE(fileBytes(w.path), QByteArray("/7  Jo\xE3o Gilberto - Chega de Saudade\r\n"
                                                "Desafinado\r\n\xC9 Luxo S\xF3\r\n/\r\n"));
-        mp3::Catalogue catalogue;
-        NoSink sink;
-        catalogue.load(w.list, sink);
+        const mp3::Catalogue catalogue = mp3::test::loadedFrom(w.list);
         QCOMPARE(catalogue.albumCount(), std::size_t{1});
         QCOMPARE(catalogue.CD_NumCD(1), std::string_view("7 "));
         QCOMPARE(catalogue.CD_Conteudo(1, 1),
