@@ -16,6 +16,12 @@ Label::Label(const QString& caption, QWidget* parent) : Label(parent) {
 
 void Label::setCaption(const QString& caption) {
     setText(caption);
+    // An empty caption shows nothing and needs no font: measuring it would load the font's
+    // face, which the windows' empty CD numbers would do at every start for nothing.
+    if (caption.isEmpty()) {
+        resize(0, height());
+        return;
+    }
     adjustSize();
 }
 
