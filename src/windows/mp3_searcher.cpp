@@ -88,16 +88,11 @@ TForm1::TForm1(tk::Platform& platform, const QString& listFile)
     Panel2 = tk::makePanel(client(), "Panel2", {0, 0, 769, 537});
     Panel1->raise();
     buildListsView();
-    buildSearchView();
     connectHandlers();
     placeWindow(215, 126, 770, 537, Border::FixedSingle);
 
     setTabOrder(ListaMP3_Total, Lista_ConteudoCDs);
     setTabOrder(Lista_ConteudoCDs, ListaCDS_Total);
-    setTabOrder(ListaCDS_Total, Artista_Search);
-    setTabOrder(Artista_Search, Artista_Found);
-    setTabOrder(Artista_Found, CDs_Found);
-    setTabOrder(CDs_Found, Musicas_CD);
     ListaMP3_Total->setFocus();
 
     run([this] { FormCreate(); });
@@ -152,6 +147,35 @@ void TForm1::buildListsView() {
     }
     ListaMP3_Total->setRowSource(&looseRows_);
     ListaCDS_Total->setRowSource(&albumRows_);
+}
+
+// The search view stays covered until the menu shows it, and a covered view takes no focus, so
+// it is made then: a start-up that shows only the lists does not wait for it.
+void TForm1::ensureSearchView() {
+    if (Artista_Search != nullptr) return;
+    buildSearchView();
+    // Made inside a panel that may already be shown (covered): Qt shows such children only when
+    // told.
+    for (QWidget* child : Panel2->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->show();
+    }
+    tk::connectHandler(this, Image15, &tk::Picture::clicked, &TForm1::Image15Click);
+    Image15->setPressable(true);
+    // Drawn as a play button with a hand cursor but given no handler: a press, as a click,
+    // does nothing.
+    Image16->setPressable(true);
+    tk::connectHandler(this, Artista_Found, &tk::ListBox::clicked, &TForm1::Artista_FoundClick);
+    tk::connectHandler(this, CDs_Found, &tk::ListBox::clicked, &TForm1::CDs_FoundClick);
+    setTabOrder(ListaCDS_Total, Artista_Search);
+    setTabOrder(Artista_Search, Artista_Found);
+    setTabOrder(Artista_Found, CDs_Found);
+    setTabOrder(CDs_Found, Musicas_CD);
+}
+
+// Tab reaches the covered search view's fields from the lists, so they exist once it is pressed.
+bool TForm1::focusNextPrevChild(bool next) {
+    ensureSearchView();
+    return tk::Form::focusNextPrevChild(next);
 }
 
 void TForm1::buildSearchView() {
@@ -236,13 +260,7 @@ void TForm1::connectHandlers() {
     tk::connectHandler(this, ListaCDS_Total, &tk::ListBox::clicked, &TForm1::ListaCDS_TotalClick);
     tk::connectHandler(this, Image9, &tk::Picture::clicked, &TForm1::Image9Click);
     tk::connectHandler(this, Image10, &tk::Picture::clicked, &TForm1::Image10Click);
-    tk::connectHandler(this, Image15, &tk::Picture::clicked, &TForm1::Image15Click);
-    for (tk::Picture* button : {Image9, Image10, Image15}) button->setPressable(true);
-    // Drawn as a play button with a hand cursor but given no handler: a press, as a click,
-    // does nothing.
-    Image16->setPressable(true);
-    tk::connectHandler(this, Artista_Found, &tk::ListBox::clicked, &TForm1::Artista_FoundClick);
-    tk::connectHandler(this, CDs_Found, &tk::ListBox::clicked, &TForm1::CDs_FoundClick);
+    for (tk::Picture* button : {Image9, Image10}) button->setPressable(true);
 }
 
 template <typename Window>
@@ -313,6 +331,7 @@ void TForm1::ListaCDS_TotalClick() {
 }
 
 void TForm1::Pesquisar2Click() {
+    ensureSearchView();
     Panel1->hide();
     Panel2->show();
 }
@@ -390,6 +409,7 @@ void TForm1::Image10Click() {
 }
 
 void TForm1::Image15Click() {
+    ensureSearchView();
     Musicas_CD->clearItems();
     // A text with a character the list file cannot hold can match nothing in it.
     const std::optional<std::string> text = win::toCp1252(Artista_Search->text());
@@ -401,6 +421,7 @@ void TForm1::Image15Click() {
 }
 
 void TForm1::Artista_FoundClick() {
+    ensureSearchView();
     const int r = Artista_Found->itemIndex();
     if (r < 0 || !Artista_Found->selected(r)) return;
     const std::size_t k = Results.looseAt(static_cast<std::size_t>(r) + 1);
@@ -408,6 +429,7 @@ void TForm1::Artista_FoundClick() {
 }
 
 void TForm1::CDs_FoundClick() {
+    ensureSearchView();
     const int r = CDs_Found->itemIndex();
     if (r < 0 || !CDs_Found->selected(r)) return;
     const std::size_t a = Results.albumAt(static_cast<std::size_t>(r) + 1);

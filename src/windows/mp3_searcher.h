@@ -61,9 +61,11 @@ class TForm1 : public tk::Form {
 
   protected:
     void onActivate() override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void buildListsView();
+    void ensureSearchView();
     void buildSearchView();
     void buildMenus();
     void connectHandlers();
@@ -85,13 +87,13 @@ class TForm1 : public tk::Form {
     tk::Label* Label1;
     tk::Picture* Image9;
     tk::Picture* Image10;
-    tk::Picture* Image15;
-    tk::Picture* Image16;
-    QLineEdit* Artista_Search;
-    tk::ListBox* Artista_Found;
-    tk::ListBox* CDs_Found;
-    tk::ListBox* Musicas_CD;
-    tk::Label* numCD_found;
+    tk::Picture* Image15 = nullptr;
+    tk::Picture* Image16 = nullptr;
+    QLineEdit* Artista_Search = nullptr;
+    tk::ListBox* Artista_Found = nullptr;
+    tk::ListBox* CDs_Found = nullptr;
+    tk::ListBox* Musicas_CD = nullptr;
+    tk::Label* numCD_found = nullptr;
     QMenu* PopMenu;
 
     std::unique_ptr<ChildWindow> child_;  // the window opened from the menu, while it is open

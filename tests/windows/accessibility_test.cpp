@@ -201,6 +201,7 @@ class AccessibilityTest : public QObject {
             {"Musicas_CD", Role::List, "Músicas do CD"},
             {"numCD_found", Role::StaticText, ""},
         };
+        form_->Pesquisar2Click();  // the search view is made when first shown
         checkWindow(form_.get(), expected);
         // The menus and their commands are named too.
         QCOMPARE(form_->menuBar()->objectName(), QString("Menu"));

@@ -147,6 +147,7 @@ class FaultWindowTest : public QObject {
         QCOMPARE(loose->rowText(699), QString("Loose 699"));
         QCOMPARE(wintest::list(form_, "ListaCDS_Total")->count(), 0);
         QCOMPARE(form_->Catalogue.albumCount(), 700u);
+        form_->Pesquisar2Click();
         wintest::edit(form_, "Artista_Search")->setText("Album 69");
         form_->Image15Click();
         QCOMPARE(wintest::list(form_, "CDs_Found")->count(), 11);
