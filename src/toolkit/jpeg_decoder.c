@@ -2,6 +2,7 @@
 #include "jpeg_decoder.h"
 
 #include <setjmp.h>
+#include <stdint.h>
 #include <stdio.h>
 
 /* jpeglib.h needs FILE declared before it. */
@@ -27,22 +28,25 @@ static void on_message(j_common_ptr info, int level) {
     if (level < 0) ((struct decoder*)info->client_data)->warnings++;
 }
 
-static void cmyk_to_rgb(const JSAMPLE* in, unsigned char* out, JDIMENSION width, int inverted) {
+/* One opaque pixel as the native 32-bit word 0xffRRGGBB. */
+static uint32_t opaque(unsigned r, unsigned g, unsigned b) {
+    return 0xff000000u | (r << 16) | (g << 8) | b;
+}
+
+static void cmyk_to_rgb(const JSAMPLE* in, uint32_t* out, JDIMENSION width, int inverted) {
     JDIMENSION x;
-    for (x = 0; x < width; ++x, in += 4, out += 3) {
-        int c = inverted ? in[0] : 255 - in[0];
-        int m = inverted ? in[1] : 255 - in[1];
-        int y = inverted ? in[2] : 255 - in[2];
-        int k = inverted ? in[3] : 255 - in[3];
-        out[0] = (unsigned char)((c * k + 127) / 255);
-        out[1] = (unsigned char)((m * k + 127) / 255);
-        out[2] = (unsigned char)((y * k + 127) / 255);
+    for (x = 0; x < width; ++x, in += 4) {
+        unsigned c = inverted ? in[0] : 255u - in[0];
+        unsigned m = inverted ? in[1] : 255u - in[1];
+        unsigned y = inverted ? in[2] : 255u - in[2];
+        unsigned k = inverted ? in[3] : 255u - in[3];
+        out[x] = opaque((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
     }
 }
 
-static void grey_to_rgb(const JSAMPLE* in, unsigned char* out, JDIMENSION width) {
+static void grey_to_rgb(const JSAMPLE* in, uint32_t* out, JDIMENSION width) {
     JDIMENSION x;
-    for (x = 0; x < width; ++x, out += 3) out[0] = out[1] = out[2] = in[x];
+    for (x = 0; x < width; ++x) out[x] = opaque(in[x], in[x], in[x]);
 }
 
 /* Everything that may longjmp happens in here; the state lives in the caller's frame. */
@@ -68,7 +72,13 @@ static int run(struct decoder* decoder, const unsigned char* data, size_t size,
     } else if (info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK) {
         info->out_color_space = JCS_CMYK;
     } else {
-        info->out_color_space = JCS_RGB;
+        /* Straight into the words the caller's picture holds: no second pass, no second buffer.
+           Alpha, unlike X, is written (0xff). */
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+        info->out_color_space = JCS_EXT_BGRA;
+#else
+        info->out_color_space = JCS_EXT_ARGB;
+#endif
     }
     jpeg_start_decompress(info);
 
@@ -82,16 +92,16 @@ static int run(struct decoder* decoder, const unsigned char* data, size_t size,
 
     while (info->output_scanline < info->output_height) {
         unsigned char* out = pixels + (size_t)info->output_scanline * stride;
-        if (components == 3) {
+        if (info->out_color_space != JCS_GRAYSCALE && info->out_color_space != JCS_CMYK) {
             JSAMPROW target = out;
             if (jpeg_read_scanlines(info, &target, 1) != 1) return 0;
             continue;
         }
         if (jpeg_read_scanlines(info, row, 1) != 1) return 0;
         if (components == 1) {
-            grey_to_rgb(row[0], out, info->output_width);
+            grey_to_rgb(row[0], (uint32_t*)out, info->output_width);
         } else {
-            cmyk_to_rgb(row[0], out, info->output_width, info->saw_Adobe_marker);
+            cmyk_to_rgb(row[0], (uint32_t*)out, info->output_width, info->saw_Adobe_marker);
         }
     }
     jpeg_finish_decompress(info);

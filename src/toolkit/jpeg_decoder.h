@@ -8,12 +8,13 @@
 extern "C" {
 #endif
 
-/* Returns rows for a width x height picture of 3-byte RGB pixels and their stride in bytes, or
-   a null pointer to give up. It is called at most once, and must not throw or jump. */
+/* Returns rows for a width x height picture of 32-bit pixels (the native word 0xffRRGGBB) and
+   their stride in bytes, a multiple of 4, or a null pointer to give up. It is called at most once,
+   and must not throw or jump. */
 typedef unsigned char* (*tk_jpeg_allocate)(void* context, int width, int height, size_t* stride);
 
-/* Decodes a baseline or progressive JPEG (grey, colour or CMYK) to RGB. Returns 1 when the whole
-   picture was decoded, 0 for data that is corrupt, truncated or not a JPEG at all. */
+/* Decodes a baseline or progressive JPEG (grey, colour or CMYK) to opaque RGB words. Returns 1
+   when the whole picture was decoded, 0 for data that is corrupt, truncated or not a JPEG. */
 int tk_jpeg_decode(const unsigned char* data, size_t size, tk_jpeg_allocate allocate,
                    void* context);
 

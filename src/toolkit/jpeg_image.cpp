@@ -12,7 +12,7 @@ namespace {
 
 unsigned char* allocateImage(void* context, int width, int height, size_t* stride) noexcept {
     auto* image = static_cast<QImage*>(context);
-    *image = QImage(width, height, QImage::Format_RGB888);
+    *image = QImage(width, height, QImage::Format_RGB32);
     if (image->isNull()) return nullptr;  // Qt refuses sizes it cannot allocate
     *stride = static_cast<size_t>(image->bytesPerLine());
     return image->bits();

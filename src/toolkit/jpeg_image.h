@@ -7,7 +7,7 @@
 
 namespace tk {
 
-// The picture in QImage::Format_RGB888; a null image for data that is corrupt, truncated or not a
+// The picture in QImage::Format_RGB32; a null image for data that is corrupt, truncated or not a
 // JPEG.
 QImage decodeJpeg(const QByteArray& bytes);
 
