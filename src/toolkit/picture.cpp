@@ -52,18 +52,23 @@ void Picture::setHandCursor(bool hand) {
 
 void Picture::paintEvent(QPaintEvent*) {
     if (image().isNull()) return;
-    if (pixmap_.isNull()) pixmap_ = QPixmap::fromImage(image_);
-    QPainter painter(this);
-    if (stretch_) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), pixmap_);
-    } else {
-        // Natural size is the layout's: on a screen of another density the picture scales with
-        // its box, so the words that fit the box at 120 ppi still fit it. The box cuts the rest.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QSize size(scaled(pixmap_.width()), scaled(pixmap_.height()));
-        painter.drawPixmap(QRect(QPoint(0, 0), size), pixmap_);
+    // Natural size is the layout's: on a screen of another density the picture scales with its
+    // box, so the words that fit the box at 120 ppi still fit it. The box cuts the rest.
+    const QSize size =
+        stretch_ ? this->size() : QSize(scaled(image_.width()), scaled(image_.height()));
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    // Scaled once for its box and then copied as it is: scaling at every paint costs more, and
+    // Qt spreads a scaled drawing over threads it starts for the purpose.
+    if (pixmap_.size() != pixels) {
+        pixmap_ = QPixmap::fromImage(
+            pixels == image_.size()
+                ? image_
+                : image_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        pixmap_.setDevicePixelRatio(ratio);
     }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pixmap_);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {
