@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,7 +11,6 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/builders.h"
 #include "toolkit/label.h"
-#include "toolkit/lazy_icon.h"
 #include "toolkit/list_box.h"
 #include "toolkit/picture.h"
 #include "toolkit/scaling.h"
@@ -65,14 +63,6 @@ TForm1::TForm1(tk::Platform& platform, const QString& listFile)
     : tk::Form(platform, Role::Main), OpenDialog1(platform), startListFile_(listFile) {
     setObjectName("Form1");
     setWindowTitle("\"Quintor\" de MP3");
-    // Decoded only when a window system asks for the icon's pictures (offscreen, never).
-    setWindowIcon(tk::lazyIcon([] {
-        QIcon icon;
-        for (int size : {16, 32, 48, 64, 128, 256}) {
-            icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size), QSize(size, size));
-        }
-        return icon;
-    }));
     setFont(tk::layoutFont("MS Sans Serif", 13));
     // clBtnShadow, seen only in the rightmost column: the panels are a pixel narrower.
     tk::fillBackground(client(), palette().color(QPalette::Dark));

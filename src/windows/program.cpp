@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include "toolkit/lazy_icon.h"
 #include "toolkit/lazy_icon_style.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
@@ -18,15 +19,30 @@ Program::Program(tk::Platform& platform, const QString& listFile) {
         new tk::LazyIconStyle(QStyleFactory::create(QApplication::style()->name())));
     form1_ = std::make_unique<TForm1>(platform, listFile);
     Form1 = form1_.get();
-    QApplication::setWindowIcon(Form1->windowIcon());
-    // The other three are never shown (the menu makes windows of their own), so nobody waits for
-    // them: they are made, in their order, once the main window's first activation has run.
+    // Nobody waits for what the first sight of the main window does not need: once its first
+    // activation has run, every window gets the program's icon (under X all six sizes are
+    // decoded and sent then, about 3 ms), and the other three windows, never shown (the menu
+    // makes windows of its own), are made in their order.
     QObject::connect(
         Form1, &tk::Form::activated, Form1,
         [this, &platform] {
-            QTimer::singleShot(0, Form1, [this, &platform] { makeHidden(platform); });
+            QTimer::singleShot(0, Form1, [this, &platform] {
+                QApplication::setWindowIcon(programIcon());
+                makeHidden(platform);
+            });
         },
         Qt::SingleShotConnection);
+}
+
+QIcon Program::programIcon() {
+    // Decoded only when a window system asks for the icon's pictures (offscreen, never).
+    return tk::lazyIcon([] {
+        QIcon icon;
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            icon.addFile(QString(":/icon/mp3_search_%1.png").arg(size), QSize(size, size));
+        }
+        return icon;
+    });
 }
 
 void Program::makeHidden(tk::Platform& platform) {

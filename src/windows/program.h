@@ -1,6 +1,7 @@
 // The program's windows as the start-up makes them.
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <memory>
 
@@ -12,10 +13,10 @@ class TForm2;
 class TForm3;
 class TForm4;
 
-// The main window, whose creation asks for the list file, then the entry, configuration and help
-// windows, made hidden and never shown (the menu commands make windows of their own), once the
-// main window's first activation has run. Each is also named by its global (Form1 to Form4)
-// while it lives.
+// The main window, whose creation asks for the list file, then, once the main window's first
+// activation has run, the program's icon and the entry, configuration and help windows, made
+// hidden and never shown (the menu commands make windows of their own). Each window is also
+// named by its global (Form1 to Form4) while it lives.
 class Program {
   public:
     // `listFile`, when given, is the list file opened instead of asking for one.
@@ -25,6 +26,8 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     TForm1& mainWindow() const { return *form1_; }
+    // The icon every window of the program shows, in the sizes a desktop draws it at.
+    static QIcon programIcon();
 
   private:
     void makeHidden(tk::Platform& platform);

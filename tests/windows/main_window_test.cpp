@@ -17,6 +17,7 @@
 #include "windows/mp3_config.h"
 #include "windows/mp3_help.h"
 #include "windows/mp3_searcher.h"
+#include "windows/program.h"
 
 namespace {
 
@@ -595,6 +596,26 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(QApplication::topLevelWidgets().size(), before);
         QVERIFY(form_->isEnabled());
+    }
+
+    // Last: the program sets the application's style and icon. What the main window's first
+    // sight does not need comes once its first activation has run.
+    void theProgramFinishesItsStartUpAfterTheFirstActivation() {
+        Program program(*fake_, path("lista.txt"));
+        QVERIFY(Form2 == nullptr && Form3 == nullptr && Form4 == nullptr);
+        program.mainWindow().present();
+        QVERIFY(QTest::qWaitForWindowActive(&program.mainWindow()));
+        QTRY_COMPARE(wintest::list(&program.mainWindow(), "ListaMP3_Total")->count(), 3);
+        QTRY_VERIFY(Form4 != nullptr);
+        QVERIFY(Form2 != nullptr && Form3 != nullptr);
+        for (QWidget* hidden : {static_cast<QWidget*>(Form2), static_cast<QWidget*>(Form3),
+                                static_cast<QWidget*>(Form4)}) {
+            QVERIFY(!hidden->isVisible());
+        }
+        const QList<QSize> sizes = program.mainWindow().windowIcon().availableSizes();
+        QCOMPARE(sizes.size(), 6);
+        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)));
+        QCOMPARE(Form2->windowIcon().availableSizes(), sizes);
     }
 };
 
