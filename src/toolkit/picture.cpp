@@ -58,13 +58,24 @@ void Picture::paintEvent(QPaintEvent*) {
         stretch_ ? this->size() : QSize(scaled(image_.width()), scaled(image_.height()));
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size) * ratio).toSize();
-    // Scaled once for its box and then copied as it is: scaling at every paint costs more, and
-    // Qt spreads a scaled drawing over threads it starts for the purpose.
+    // Scaled once for its box, then copied as it is at every paint.
     if (pixmap_.size() != pixels) {
-        pixmap_ = QPixmap::fromImage(
-            pixels == image_.size()
-                ? image_
-                : image_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (pixels == image_.size()) {
+            pixmap_ = QPixmap::fromImage(image_);
+        } else {
+            // Filtered as a painter scales (QImage's smooth scaling costs several times more),
+            // in bands lower than the 96 rows from which Qt's raster engine starts threads to
+            // share one drawing: at start-up making them costs more than the drawing.
+            QImage target(pixels, QImage::Format_RGB32);
+            QPainter scaler(&target);
+            scaler.setRenderHint(QPainter::SmoothPixmapTransform);
+            for (int top = 0; top < pixels.height(); top += 64) {
+                scaler.setClipRect(0, top, pixels.width(), 64);
+                scaler.drawImage(target.rect(), image_);
+            }
+            scaler.end();
+            pixmap_ = QPixmap::fromImage(std::move(target));
+        }
         pixmap_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);
