@@ -139,8 +139,6 @@ void TForm1::buildListsView() {
     ListaCDS_Total->setRowSource(&albumRows_);
 }
 
-// The search view stays covered until the menu shows it, and a covered view takes no focus, so
-// it is made then: a start-up that shows only the lists does not wait for it.
 void TForm1::ensureSearchView() {
     if (Artista_Search != nullptr) return;
     buildSearchView();

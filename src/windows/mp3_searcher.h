@@ -65,6 +65,8 @@ class TForm1 : public tk::Form {
 
   private:
     void buildListsView();
+    // Makes the covered search view the first time it is needed (shown, tabbed into, or one of
+    // its handlers run): a start-up that shows only the lists does not wait for it.
     void ensureSearchView();
     void buildSearchView();
     void buildMenus();
@@ -87,6 +89,7 @@ class TForm1 : public tk::Form {
     tk::Label* Label1;
     tk::Picture* Image9;
     tk::Picture* Image10;
+    // The search view's, null until ensureSearchView makes it.
     tk::Picture* Image15 = nullptr;
     tk::Picture* Image16 = nullptr;
     QLineEdit* Artista_Search = nullptr;
