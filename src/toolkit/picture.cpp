@@ -66,7 +66,10 @@ void Picture::paintEvent(QPaintEvent*) {
             // Filtered as a painter scales (QImage's smooth scaling costs several times more),
             // in bands lower than the 96 rows from which Qt's raster engine starts threads to
             // share one drawing: at start-up making them costs more than the drawing.
-            QImage target(pixels, QImage::Format_RGB32);
+            const bool opaque = !image_.hasAlphaChannel();
+            QImage target(pixels,
+                          opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+            if (!opaque) target.fill(Qt::transparent);  // the parent shows through, as before
             QPainter scaler(&target);
             scaler.setRenderHint(QPainter::SmoothPixmapTransform);
             for (int top = 0; top < pixels.height(); top += 64) {

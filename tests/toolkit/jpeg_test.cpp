@@ -268,6 +268,18 @@ class PictureTest : public QObject {
         QCOMPARE(shownAt(QPoint(55, 55)), QColor(Qt::blue));
     }
 
+    void aTranslucentPictureShowsTheParentThrough() {
+        QImage half(10, 10, QImage::Format_ARGB32);
+        half.fill(Qt::transparent);
+        for (int y = 0; y < 5; ++y) {
+            for (int x = 0; x < 10; ++x) half.setPixelColor(x, y, Qt::red);
+        }
+        picture_->setImage(half);
+        picture_->setStretch(true);
+        QCOMPARE(shownAt(QPoint(30, 12)), QColor(Qt::red));
+        QCOMPARE(shownAt(QPoint(30, 45)), QColor(Qt::blue));
+    }
+
     void aBiggerPictureIsCutAtTheBox() {
         QImage big(200, 200, QImage::Format_RGB888);
         big.fill(Qt::green);
