@@ -6,9 +6,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTimer>
-#include <QWindow>
 
+#include "quit_on_focus.h"
 #include "toolkit/scaling.h"
 
 int main(int argc, char** argv) {
@@ -21,11 +20,7 @@ int main(int argc, char** argv) {
     }
     auto* label = new QLabel(QStringLiteral("v0.8"), &window);
     label->move(16, 40);
-    QObject::connect(&app, &QGuiApplication::focusWindowChanged, &app, [&](QWindow* focused) {
-        if (focused != nullptr && focused == window.windowHandle()) {
-            QTimer::singleShot(0, &app, &QCoreApplication::quit);
-        }
-    });
+    mp3::bench::quitOnceFocused(app, window);
     window.show();
     window.activateWindow();
     return app.exec();
