@@ -18,13 +18,8 @@ check_name=desktop-check
 # shellcheck source=lib/x11.sh
 . scripts/lib/x11.sh
 
-if [ "${1:-}" != "--inside" ]; then
-    need_packages xvfb xauth xdotool openbox imagemagick x11-utils dbus-daemon python3-dbus \
-        python3-gi genisoimage fuseiso fuse xdg-utils file
-    resolve_program_and_output "${1:-}"
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        dbus-run-session -- "$0" --inside "$program" "$out"
-fi
+[ "${1:-}" = "--inside" ] || enter_own_x_server --session-bus dbus-daemon python3-dbus python3-gi \
+    genisoimage fuseiso fuse xdg-utils file -- "$@"
 
 program=$2
 out=$3

@@ -18,16 +18,7 @@ check_name=lercd-check
 # shellcheck source=lib/x11.sh
 . scripts/lib/x11.sh
 
-if [ "${1:-}" != "--inside" ]; then
-    docs=0
-    if [ "${1:-}" = "--docs" ]; then
-        docs=1
-        shift
-    fi
-    need_packages xvfb xauth xdotool openbox imagemagick x11-utils genisoimage fuseiso fuse
-    resolve_program_and_output "${1:-}"
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside "$program" "$out" "$docs"
-fi
+[ "${1:-}" = "--inside" ] || enter_own_x_server genisoimage fuseiso fuse -- "$@"
 
 program=$2
 out=$3

@@ -20,6 +20,31 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Run by a check outside its X server. Installs the X tools and the packages named before "--",
+# reads the check's own arguments after it ([--docs] [PROGRAM]) and runs the check again as
+# "--inside PROGRAM OUT DOCS" inside a server of its own on a free display, with its own
+# authority file; with --session-bus first, inside a session bus of its own too. Never returns.
+enter_own_x_server() {
+    local wrapper=() packages=() docs=0
+    if [ "$1" = "--session-bus" ]; then
+        wrapper=(dbus-run-session --)
+        shift
+    fi
+    while [ "$1" != "--" ]; do
+        packages+=("$1")
+        shift
+    done
+    shift
+    if [ "${1:-}" = "--docs" ]; then
+        docs=1
+        shift
+    fi
+    need_packages xvfb xauth xdotool openbox imagemagick x11-utils "${packages[@]}"
+    resolve_program_and_output "${1:-}"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "${wrapper[@]}" \
+        "$0" --inside "$program" "$out" "$docs"
+}
+
 # Polls a condition (a command) every 0.2 s for up to $1 seconds.
 wait_for() {
     local seconds=$1
