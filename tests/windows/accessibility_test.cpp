@@ -19,6 +19,7 @@
 
 #include "catalogue/text_file.h"
 #include "support/fakes.h"
+#include "support/main_window.h"
 #include "support/windows.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
@@ -141,13 +142,7 @@ class AccessibilityTest : public QObject {
     std::unique_ptr<tk::fakes::FakePlatform> fake_;
     std::unique_ptr<TForm1> form_;
 
-    void startMainWindow() {
-        fake_->fileDialog.answer(dir_->filePath("lista.txt"));
-        form_ = std::make_unique<TForm1>(*fake_);
-        form_->present();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        settle();
-    }
+    void startMainWindow() { wintest::startMainWindow(form_, *fake_, dir_->filePath("lista.txt")); }
 
   private slots:
     void initTestCase() { tk::setLayoutDensityForTests(120); }

@@ -11,6 +11,7 @@
 
 #include "support/disc_image.h"
 #include "support/fakes.h"
+#include "support/main_window.h"
 #include "support/private_bus.h"
 #include "support/udisks2_standin.h"
 #include "support/windows.h"
@@ -59,11 +60,7 @@ class DiscPlayTest : public QObject {
                            (dir_->filePath("player") + "\r\n" + drive + "\r\n").toStdString());
         wait_ = std::make_unique<tk::QtDiscWait>(timeout);
         fake_->platform.discWait = wait_.get();
-        fake_->fileDialog.answer(dir_->filePath("lista.txt"));
-        form_ = std::make_unique<TForm1>(*fake_);
-        form_->present();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        settle();
+        wintest::startMainWindow(form_, *fake_, dir_->filePath("lista.txt"));
     }
     // Plays the loose entry, then the album's track.
     void playBoth() {

@@ -15,6 +15,7 @@
 #include "support/fakes.h"
 #include "support/faulty_folder.h"
 #include "support/file_size_limit.h"
+#include "support/main_window.h"
 #include "support/windows.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
@@ -44,11 +45,7 @@ class FaultWindowTest : public QObject {
     QString path(const QString& leaf) const { return dir_->filePath(leaf); }
     QStringList errors() const { return fake_->errors(); }
     void start() {
-        fake_->fileDialog.answer(path("lista.txt"));
-        form_ = std::make_unique<TForm1>(*fake_);
-        form_->present();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        settle();
+        wintest::startMainWindow(form_, *fake_, path("lista.txt"));
         QCOMPARE(rows(wintest::list(form_, "ListaMP3_Total")),
                  QStringList({"Madonna - Ray of Light"}));
         QVERIFY(errors().isEmpty());

@@ -20,6 +20,7 @@
 #include "support/disc_image.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/main_window.h"
 #include "support/windows.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_lercd.h"
@@ -124,11 +125,7 @@ class LerCdTest : public QObject {
     }
     // The main window on the list, then "Alterar > Ler CD...".
     void openReader() {
-        fake_->fileDialog.answer(path("lista.txt"));
-        form_ = std::make_unique<TForm1>(*fake_);
-        form_->present();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        settle();
+        wintest::startMainWindow(form_, *fake_, path("lista.txt"));
         form_->findChild<QAction*>("LerCD1")->trigger();
         QVERIFY(Form5 != nullptr);
         QVERIFY(QTest::qWaitForWindowActive(Form5));
