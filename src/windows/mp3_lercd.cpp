@@ -44,6 +44,7 @@ using tk::Fit;
 constexpr QRgb kCaptionRed = 0xFFE01010;
 constexpr QRgb kDimmed = 0xFF8C8C8C;
 const QString kIndent = QStringLiteral("      ");
+const QString kAlreadyThere = QStringLiteral("   (já na lista)");
 
 QLabel* makeText(QWidget* parent, const char* name, const QString& text, Box box, QRgb colour,
                  int pixelHeight, bool bold) {
@@ -532,36 +533,31 @@ void TForm5::updateButtons() {
 
 QString TForm5::previewRowText(int row) const {
     using Kind = PreviewRow::Kind;
-    static const QString there = QStringLiteral("   (já na lista)");
+    const auto heading = [](const QString& name, std::size_t count, const QString& news) {
+        return count == 0 ? name + QStringLiteral(": nenhum")
+                          : QStringLiteral("%1: %2, %3").arg(name).arg(count).arg(news);
+    };
+    const auto entry = [](const QString& indent, const mp3::DiscText& text) {
+        return indent + win::fromCp1252(text.text) +
+               (text.presence == mp3::Presence::AlreadyThere ? kAlreadyThere : QString());
+    };
     const PreviewRow& r = rows_[static_cast<std::size_t>(row)];
     switch (r.kind) {
         case Kind::LooseHeading:
-            return preview_.loose.empty()
-                       ? QStringLiteral("MP3 isolados: nenhum")
-                       : QStringLiteral("MP3 isolados: %1, %2")
-                             .arg(preview_.loose.size())
-                             .arg(amount(preview_.newLooseCount(), "novo", "novos"));
-        case Kind::Loose: {
-            const mp3::DiscText& entry = preview_.loose[r.item];
-            return kIndent + win::fromCp1252(entry.text) +
-                   (entry.presence == mp3::Presence::AlreadyThere ? there : QString());
-        }
+            return heading(QStringLiteral("MP3 isolados"), preview_.loose.size(),
+                           amount(preview_.newLooseCount(), "novo", "novos"));
+        case Kind::Loose:
+            return entry(kIndent, preview_.loose[r.item]);
         case Kind::AlbumHeading:
-            return preview_.albums.empty()
-                       ? QStringLiteral("Álbuns: nenhum")
-                       : QStringLiteral("Álbuns: %1, %2")
-                             .arg(preview_.albums.size())
-                             .arg(amount(preview_.newTrackCount(), "faixa nova", "faixas novas"));
+            return heading(QStringLiteral("Álbuns"), preview_.albums.size(),
+                           amount(preview_.newTrackCount(), "faixa nova", "faixas novas"));
         case Kind::Album: {
             const mp3::DiscAlbum& album = preview_.albums[r.album];
             return kIndent + win::fromCp1252(album.header) +
-                   (album.newTrackCount() == 0 ? there : QString());
+                   (album.newTrackCount() == 0 ? kAlreadyThere : QString());
         }
-        case Kind::Track: {
-            const mp3::DiscText& track = preview_.albums[r.album].tracks[r.item];
-            return kIndent + kIndent + win::fromCp1252(track.text) +
-                   (track.presence == mp3::Presence::AlreadyThere ? there : QString());
-        }
+        case Kind::Track:
+            return entry(kIndent + kIndent, preview_.albums[r.album].tracks[r.item]);
     }
     return {};
 }
