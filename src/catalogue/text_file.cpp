@@ -92,7 +92,7 @@ TextFile::~TextFile() {
 
 void TextFile::assign(std::string_view name) {
     closeIfOpen();
-    name_ = std::string(name.substr(0, kMaxNameLength));
+    name_ = std::string(name);
     state_ = State::Closed;
     writeFill_ = 0;
     readPos_ = readFill_ = 0;
@@ -124,12 +124,24 @@ void TextFile::openFile(int flags, bool forWriting) {
     requireBound();
     closeIfOpen();
     endedWithLineEnd_ = true;
-    int fd = ::open(name_.c_str(), flags | O_CLOEXEC, 0666);
-    if (fd < 0) raise(ioCodeForErrno(errno, name_, forWriting));
+    // Without blocking, so a FIFO named as the file cannot hold the program before it is refused.
+    int fd = ::open(name_.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) {
+        const int err = errno;
+        struct stat st {};
+        // A FIFO nobody reads refuses a writer with ENXIO: it is no file all the same.
+        if (err == ENXIO && ::stat(name_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            raise(IoCode::kAccessDenied);
+        }
+        raise(ioCodeForErrno(err, name_, forWriting));
+    }
     fd_ = fd;
     struct stat st {};
     if (::fstat(fd_, &st) != 0) failOpen(errno, forWriting);
-    if (S_ISDIR(st.st_mode)) failOpen(EISDIR, forWriting);
+    // A folder, a FIFO or a device is no list: reading /dev/zero would never end.
+    if (!S_ISREG(st.st_mode)) failOpen(EISDIR, forWriting);
+    const int status = ::fcntl(fd_, F_GETFL);
+    if (status < 0 || ::fcntl(fd_, F_SETFL, status & ~O_NONBLOCK) != 0) failOpen(errno, forWriting);
     if (forWriting) {
         lockForWriting();
         // Another writer may have appended while we waited for the lock.

@@ -19,7 +19,6 @@ class TextFile {
   public:
     enum class State { Unbound, Closed, Reading, Writing };
 
-    static constexpr std::size_t kMaxNameLength = 259;
     static constexpr std::size_t kBufferSize = 128;
     static constexpr char kCtrlZ = 26;
 
@@ -30,7 +29,8 @@ class TextFile {
     // Writes out what the buffer holds, so nothing saved is lost when the owner goes away.
     ~TextFile();
 
-    // Bind: closes an open file first, then takes the name (cut to 259 characters).
+    // Bind: closes an open file first, then takes the whole name; one the system refuses as too
+    // long fails at the open, as any other name it cannot open.
     void assign(std::string_view name);
     // Open for reading at the start of an existing file.
     void reset();
@@ -77,7 +77,8 @@ class TextFile {
   private:
     void requireBound() const;
     void closeIfOpen();
-    // Opens with the given flags; on failure the handle stays bound and closed.
+    // Opens with the given flags; on failure the handle stays bound and closed. Only a regular
+    // file opens: a folder, a FIFO or a device is refused at once, without blocking.
     void openFile(int flags, bool forWriting);
     void lockForWriting();
     // The failure tail of opening: the descriptor released, the error raised.

@@ -281,9 +281,17 @@ TEST(TextFileOpen, OperatingSystemFailures) {
         {dir.file("folder"), &TextFile::reset, 5, "File access denied"},
         {dir.file("folder"), &TextFile::rewrite, 5, "File access denied"},
         {dir.file("folder"), &TextFile::append, 5, "File access denied"},
-        // One name component past the system's limit (the whole name stays under 259).
+        // One name component past the system's limit, and a whole name past it.
         {"/" + std::string(256, 'n'), &TextFile::rewrite, 3, "Invalid filename"},
+        {dir.file(std::string(5000, 'n')), &TextFile::reset, 3, "Invalid filename"},
+        // Only a regular file is a file: none of these may block or read forever.
+        {dir.file("fifo"), &TextFile::reset, 5, "File access denied"},
+        {dir.file("fifo"), &TextFile::rewrite, 5, "File access denied"},
+        {dir.file("fifo"), &TextFile::append, 5, "File access denied"},
+        {"/dev/zero", &TextFile::reset, 5, "File access denied"},
+        {"/dev/null", &TextFile::rewrite, 5, "File access denied"},
     };
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0644), 0);
     for (const auto& c : cases) {
         TextFile f(c.name);
         EXPECT_IO_ERROR((f.*c.open)(), c.code, c.message);
@@ -320,9 +328,18 @@ TEST(TextFileOpen, FolderWithoutWriteAccessIsDenied) {
     EXPECT_EQ(code, 5);
 }
 
-TEST(TextFileOpen, NameIsCutTo259Characters) {
-    TextFile f(std::string(300, 'a'));
-    EXPECT_EQ(f.name(), std::string(259, 'a'));
+TEST(TextFileOpen, TheWholeNameIsBound) {
+    ScratchDir dir;
+    std::string folder = dir.path();
+    for (int i = 0; i < 6; ++i) folder += "/" + std::string(60, static_cast<char>('a' + i));
+    std::filesystem::create_directories(folder);
+    // Past 259 characters, and ending in a two-byte character a cut could split.
+    const std::string name = folder + "/lista \xC3\xA7.txt";
+    writeBytes(name, "deep\r\n");
+    TextFile f(name);
+    EXPECT_EQ(f.name(), name);
+    f.reset();
+    EXPECT_EQ(f.readLine(), "deep");
 }
 
 TEST(TextFileLock, SecondWriterWaitsForTheFirstToClose) {
