@@ -142,9 +142,22 @@ std::vector<Drive> sysfsOpticalDrives(const SystemPaths& paths) {
     return drives;
 }
 
+// The node a device path leads to; the path itself when it leads nowhere.
+std::string nodeOf(const std::string& device) {
+    std::error_code ec;
+    const auto target = std::filesystem::canonical(device, ec);
+    return ec ? device : target.string();
+}
+
 DriveLocation fromMountPoints(const std::string& device, const std::vector<std::string>& points) {
-    if (points.empty()) return {DriveLocation::Status::NotMounted, "", device};
-    return {DriveLocation::Status::Mounted, points.back(), device};
+    const auto status =
+        points.empty() ? DriveLocation::Status::NotMounted : DriveLocation::Status::Mounted;
+    return {status, points.empty() ? std::string() : points.back(), device, nodeOf(device)};
+}
+
+bool isFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 [[noreturn]] void raiseNoDevice(const std::string& device) {
@@ -158,9 +171,8 @@ DriveLocation locateDevice(const std::string& device, std::optional<dev_t> numbe
         auto points = authority->mountPoints(device);
         if (!points) {
             // The service knows a link only if it made it; ask again by the node it names.
-            std::error_code ec;
-            auto target = std::filesystem::canonical(device, ec);
-            if (!ec && target.string() != device) points = authority->mountPoints(target.string());
+            const std::string node = nodeOf(device);
+            if (node != device) points = authority->mountPoints(node);
         }
         if (points) return fromMountPoints(device, *points);
     }
@@ -236,8 +248,18 @@ void sortByDeviceName(std::vector<std::string>& devices) {
 
 DriveLocation resolveDrive(const std::string& unidadeCd, DiskAuthority* authority,
                            const SystemPaths& paths) {
+    // An empty line would name the root of the filesystem: say what is missing instead.
+    if (unidadeCd.empty()) {
+        throw EDriveNotFound(cp1252::fromUtf8(
+            "A unidade de CD não está definida no ficheiro \"config.ini\": escolha-a em "
+            "Ficheiro > Configuração"));
+    }
     DriveText what = classifyDriveText(unidadeCd, paths.devDir);
-    if (what.kind == DriveText::Kind::Folder) return {DriveLocation::Status::Folder, unidadeCd, ""};
+    // A folder under the devices' folder (/dev/shm/cd) is a folder like any other.
+    if (what.kind == DriveText::Kind::Device && isFolder(unidadeCd))
+        what.kind = DriveText::Kind::Folder;
+    if (what.kind == DriveText::Kind::Folder)
+        return {DriveLocation::Status::Folder, unidadeCd, "", ""};
 
     if (authority && !authority->available()) authority = nullptr;
     if (what.kind == DriveText::Kind::Device)

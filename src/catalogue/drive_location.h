@@ -49,19 +49,24 @@ struct DriveLocation {
     Status status = Status::Folder;
     std::string folder;  // Folder and Mounted: where the files are
     std::string device;  // Mounted and NotMounted: the device given, or the one behind the letter
+    // The device with its links followed: what the disk service is asked to mount, since it
+    // knows the node but not a link a user made to it.
+    std::string node;
 };
 
-// A drive letter with no optical drive behind it, or a device path with no device there.
+// No drive set in "config.ini", a drive letter with no optical drive behind it, or a device path
+// with no device there.
 class EDriveNotFound : public RuntimeError {
   public:
     using RuntimeError::RuntimeError;
 };
 
-// Resolves the drive text, in the filesystem's encoding: a folder is used as it is; a device
-// (a path under paths.devDir, links too) gives its current mount point, the latest if several;
+// Resolves the drive text, in the filesystem's encoding: a folder is used as it is (also one under
+// paths.devDir); a device (any other path under paths.devDir, links too) gives its current mount
+// point, the latest if several;
 // a letter gives the mount point of its optical drive. The authority (null for none) is asked
-// where it answers, otherwise sysfs and mountinfo are read. Raises EDriveNotFound for a missing
-// drive or device, EInOutError when mountinfo cannot be read.
+// where it answers, otherwise sysfs and mountinfo are read. Raises EDriveNotFound for an empty
+// text (no drive set), a missing drive or device, EInOutError when mountinfo cannot be read.
 DriveLocation resolveDrive(const std::string& unidadeCd, DiskAuthority* authority,
                            const SystemPaths& paths = {});
 

@@ -172,6 +172,15 @@ TEST_F(MadeUpSystem, DevicesByTheirNodesNumbers) {
     expectLocation(resolveDrive(dev + "/dvd", nullptr, paths), Status::NotMounted, "", dev + "/dvd",
                    "link to a device with nothing mounted");
 
+    // A link is mounted through the node it names; a folder among the devices is a folder.
+    EXPECT_EQ(resolveDrive(dev + "/dvd", nullptr, paths).node, "/dev/zero");
+    std::filesystem::create_directory(dev + "/shm");
+    expectLocation(resolveDrive(dev + "/shm", nullptr, paths), Status::Folder, dev + "/shm", "",
+                   "folder under the devices' folder");
+    EXPECT_DRIVE_ERROR(resolveDrive("", nullptr, paths),
+                       "A unidade de CD n\xE3o est\xE1 definida no ficheiro \"config.ini\": "
+                       "escolha-a em Ficheiro > Configura\xE7\xE3o");
+
     EXPECT_DRIVE_ERROR(resolveDrive(dev + "/sr3", nullptr, paths),
                        "O dispositivo " + dev + "/sr3 n\xE3o existe");
     EXPECT_DRIVE_ERROR(resolveDrive(dev + "/notes", nullptr, paths),
