@@ -28,6 +28,10 @@ enum class Text {
     ReadFault,
     Loop,
     OtherFault,
+    FileNoPermission,
+    FileReadFault,
+    FileOtherFault,
+    AlbumLostTrack,
     Cancelled,
 };
 
@@ -47,6 +51,12 @@ constexpr std::array kTexts{
     ReasonText{Text::ReadFault, "A pasta não pôde ser lida: erro de leitura do disco"},
     ReasonText{Text::Loop, "A pasta leva de volta a uma pasta onde está, por isso não foi lida"},
     ReasonText{Text::OtherFault, "A pasta não pôde ser lida (erro %d do sistema)"},
+    ReasonText{Text::FileNoPermission,
+               "O ficheiro não pôde ser lido: não há permissão para o abrir"},
+    ReasonText{Text::FileReadFault, "O ficheiro não pôde ser lido: erro de leitura do disco"},
+    ReasonText{Text::FileOtherFault, "O ficheiro não pôde ser lido (erro %d do sistema)"},
+    ReasonText{Text::AlbumLostTrack,
+               "O álbum não pode ser gravado sem a faixa \"%s\", que não pôde ser lida"},
     ReasonText{Text::Cancelled,
                "A leitura do CD foi interrompida antes do fim: leia-o outra vez para gravar"},
 };
@@ -64,20 +74,22 @@ std::string textFor(Text which) {
     return {};
 }
 
-std::string unreadableReason(int err) {
+// Why a folder, or a file, could not be read.
+std::string unreadableReason(int err, bool file) {
+    std::string text;
     switch (err) {
         case EACCES:
         case EPERM:
-            return textFor(Text::NoPermission);
+            return textFor(file ? Text::FileNoPermission : Text::NoPermission);
         case EIO:
-            return textFor(Text::ReadFault);
+            return textFor(file ? Text::FileReadFault : Text::ReadFault);
         case ELOOP:
-            return textFor(Text::Loop);
-        default: {
-            std::string text = textFor(Text::OtherFault);
+            if (!file) return textFor(Text::Loop);
+            [[fallthrough]];
+        default:
+            text = textFor(file ? Text::FileOtherFault : Text::OtherFault);
             text.replace(text.find("%d"), 2, std::to_string(err));
             return text;
-        }
     }
 }
 
@@ -120,22 +132,27 @@ class Reader {
 
     void add(const DiscEntry& entry) {
         if (entry.kind == DiscEntryKind::Unreadable) {
-            refuse(entry.path, unreadableReason(entry.error));
+            refuse(entry.path, unreadableReason(entry.error, false));
             return;
         }
-        if (entry.kind != DiscEntryKind::File) return;
+        if (entry.kind != DiscEntryKind::File && entry.kind != DiscEntryKind::UnreadableFile)
+            return;
         const std::size_t slash = entry.path.rfind('/');
         const std::string_view name = slash == std::string::npos
                                           ? std::string_view(entry.path)
                                           : std::string_view(entry.path).substr(slash + 1);
-        switch (endingOf(name)) {
-            case Ending::Other:
-                return;
-            case Ending::Mp3OtherCase:
-                refuse(entry.path, textFor(Text::ExtensionCase));
-                return;
-            case Ending::Mp3:
-                break;
+        const Ending ending = endingOf(name);
+        if (ending == Ending::Other) return;
+        if (entry.kind == DiscEntryKind::UnreadableFile) {
+            refuse(entry.path, unreadableReason(entry.error, true));
+            // Half an album would play as if it were whole.
+            if (slash != std::string::npos && ending == Ending::Mp3)
+                lost_.emplace(entry.path.substr(0, slash), name);
+            return;
+        }
+        if (ending == Ending::Mp3OtherCase) {
+            refuse(entry.path, textFor(Text::ExtensionCase));
+            return;
         }
         const std::string_view stem = name.substr(0, name.size() - kExtension.size());
         if (slash == std::string::npos) {
@@ -150,6 +167,13 @@ class Reader {
     // Each folder's tracks once every file has been seen.
     void makeAlbums() {
         for (auto& [folder, files] : folders_) {
+            if (const auto lost = lost_.find(folder); lost != lost_.end()) {
+                std::string reason = textFor(Text::AlbumLostTrack);
+                const std::u16string track = shownPath(lost->second);
+                reason.replace(reason.find("%s"), 2, cp1252::fromUtf16(track));
+                refuse(folder, std::move(reason));
+                continue;
+            }
             auto header = storable(folder, folder, Text::FolderSubject, TextRole::Line);
             if (!header) continue;  // one refusal for the album, none for its tracks
             DiscAlbum album{std::move(*header), folder, Presence::New, {}};
@@ -188,6 +212,8 @@ class Reader {
 
     DiscPreview& preview_;
     std::map<std::string, std::vector<const DiscEntry*>> folders_;
+    // A folder's first track that could not be read, by the folder's path.
+    std::map<std::string, std::string> lost_;
 };
 
 template <typename Item>

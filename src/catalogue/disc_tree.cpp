@@ -47,29 +47,52 @@ class OpenFolder {
 
 using FolderPtr = std::shared_ptr<const OpenFolder>;
 
+struct Named {
+    std::string name;
+    int error = 0;  // a file that could not be examined or read
+    bool operator<(const Named& other) const { return name < other.name; }
+};
+
 struct Names {
-    std::vector<std::string> files;
+    std::vector<Named> files;
     std::vector<std::string> folders;
 };
 
 // What a name in a folder is, without following a link to a folder.
-enum class Kind { Folder, File, Other };
+enum class Kind { Folder, File, Unreadable, Other };
 
-Kind kindOf(int folderFd, const char* name, unsigned char type) {
+struct Examined {
+    Kind kind;
+    int error = 0;
+};
+
+Examined examine(int folderFd, const char* name, unsigned char type) {
     struct stat st {};
     if (type == DT_UNKNOWN) {
-        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) return Kind::Other;
-        if (S_ISDIR(st.st_mode)) return Kind::Folder;
-        if (S_ISREG(st.st_mode)) return Kind::File;
-        if (!S_ISLNK(st.st_mode)) return Kind::Other;
-        type = DT_LNK;
+        if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            // Gone since the folder was read: nothing to list.
+            return errno == ENOENT ? Examined{Kind::Other} : Examined{Kind::Unreadable, errno};
+        }
+        type = S_ISDIR(st.st_mode)   ? DT_DIR
+               : S_ISREG(st.st_mode) ? DT_REG
+               : S_ISLNK(st.st_mode) ? DT_LNK
+                                     : DT_UNKNOWN;
     }
-    if (type == DT_DIR) return Kind::Folder;
-    if (type == DT_REG) return Kind::File;
-    if (type == DT_LNK && ::fstatat(folderFd, name, &st, 0) == 0 && S_ISREG(st.st_mode)) {
-        return Kind::File;
+    if (type == DT_DIR) return {Kind::Folder};
+    if (type == DT_LNK) {
+        if (::fstatat(folderFd, name, &st, 0) != 0) {
+            const int err = errno;
+            // A link that leads nowhere names no file; one that cannot be followed hides one.
+            const bool nowhere = err == ENOENT || err == ENOTDIR || err == ELOOP;
+            return nowhere ? Examined{Kind::Other} : Examined{Kind::Unreadable, err};
+        }
+        if (!S_ISREG(st.st_mode)) return {Kind::Other};
+    } else if (type != DT_REG) {
+        return {Kind::Other};
     }
-    return Kind::Other;
+    // A file the player could not read would be listed as if it played.
+    if (::faccessat(folderFd, name, R_OK, AT_EACCESS) != 0) return {Kind::Unreadable, errno};
+    return {Kind::File};
 }
 
 // Every name in the folder, sorted; the errno of a failed read, or 0.
@@ -83,12 +106,14 @@ int readNames(const OpenFolder& folder, Names& names) {
         }
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        switch (kindOf(folder.fd(), name, entry->d_type)) {
+        const Examined found = examine(folder.fd(), name, entry->d_type);
+        switch (found.kind) {
             case Kind::Folder:
                 names.folders.emplace_back(name);
                 break;
             case Kind::File:
-                names.files.emplace_back(name);
+            case Kind::Unreadable:
+                names.files.push_back({name, found.error});
                 break;
             case Kind::Other:
                 break;
@@ -132,8 +157,11 @@ class Walk {
 
     // The folder's files into the listing, its folders onto the stack; false to stop.
     bool take(const FolderPtr& folder, const std::string& path, Names& names) {
-        for (const std::string& name : names.files) {
-            listing_.entries.push_back({joined(path, name), DiscEntryKind::File, 0});
+        for (const Named& file : names.files) {
+            listing_.entries.push_back(
+                {joined(path, file.name),
+                 file.error == 0 ? DiscEntryKind::File : DiscEntryKind::UnreadableFile,
+                 file.error});
         }
         // Reversed, so they leave the stack in order.
         for (auto it = names.folders.rbegin(); it != names.folders.rend(); ++it) {

@@ -10,15 +10,17 @@ namespace mp3 {
 
 enum class DiscEntryKind {
     Folder,
-    File,        // a regular file, or a link to one
-    Unreadable,  // a folder that could not be opened or read; `error` says why
+    File,            // a regular file, or a link to one
+    Unreadable,      // a folder that could not be opened or read; `error` says why
+    UnreadableFile,  // a name that could not be examined, or a file that cannot be read
 };
 
 struct DiscEntry {
     // From the tree's root, "/" between names: the bytes the file system gave, undecoded.
     std::string path;
     DiscEntryKind kind = DiscEntryKind::File;
-    int error = 0;  // the errno of an Unreadable folder; ELOOP for a folder that contains itself
+    // The errno of an Unreadable folder or file; ELOOP for a folder that contains itself.
+    int error = 0;
 };
 
 struct DiscListing {
@@ -34,8 +36,10 @@ using DiscProgress = std::function<bool(std::size_t entriesSeen)>;
 
 // Lists every folder and regular file under `root`. Links to folders are not followed, so a loop
 // on a disc cannot hang the walk; other kinds of file, and links that lead nowhere, are left out.
-// A folder that cannot be read is listed as Unreadable and the walk goes on. A root that cannot
-// be opened or read raises EInOutError. Keeps no state between calls: safe on any thread.
+// A folder that cannot be read is listed as Unreadable, and a name that cannot be examined or a
+// file this user cannot read as UnreadableFile (in its folder's order of files); the walk goes on.
+// A root that cannot be opened or read raises EInOutError. Keeps no state between calls: safe on
+// any thread.
 DiscListing listDiscTree(const std::string& root, const DiscProgress& progress = {});
 
 }  // namespace mp3

@@ -135,6 +135,19 @@ TEST(DiscReader, WhatEachKindOfEntryGives) {
           {"Loop", "A pasta leva de volta a uma pasta onde está, por isso não foi lida"},
           {"Odd", "A pasta não pôde ser lida (erro " + std::to_string(EOVERFLOW) + " do sistema)"},
           {"Scratched", "A pasta não pôde ser lida: erro de leitura do disco"}}},
+        {"files that could not be read: an album that loses a track is refused whole",
+         listing({"a.mp3", "Alb/", "Alb/1.mp3", "Whole/", "Whole/t.mp3"},
+                 {{"b.mp3", DiscEntryKind::UnreadableFile, EIO},
+                  {"Alb/2 ç.mp3", DiscEntryKind::UnreadableFile, EACCES},
+                  {"Whole/cover.jpg", DiscEntryKind::UnreadableFile, EIO},
+                  {"c.mp3", DiscEntryKind::UnreadableFile, EOVERFLOW}}),
+         {"a"},
+         {{"Whole", {"t"}}},
+         {{"Alb", "O álbum não pode ser gravado sem a faixa \"2 ç.mp3\", que não pôde ser lida"},
+          {"Alb/2 ç.mp3", "O ficheiro não pôde ser lido: não há permissão para o abrir"},
+          {"b.mp3", "O ficheiro não pôde ser lido: erro de leitura do disco"},
+          {"c.mp3",
+           "O ficheiro não pôde ser lido (erro " + std::to_string(EOVERFLOW) + " do sistema)"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
