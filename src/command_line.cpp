@@ -1,12 +1,17 @@
 // Reading the command line with Qt's parser, before the application exists.
 #include "command_line.h"
 
+#include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringList>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include "windows/text_codec.h"
 
 namespace {
 
@@ -43,7 +48,8 @@ void describe(QCommandLineParser& parser) {
 
 QString listFileFromCommandLine(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // Each argument as the bytes the system gave, so a name that is not UTF-8 is that very name.
+    for (int i = 0; i < argc; ++i) arguments << win::fromFileName(argv[i]);
     QCommandLineParser parser;
     describe(parser);
     const bool parsed = parser.parse(arguments);
@@ -63,5 +69,11 @@ QString listFileFromCommandLine(int argc, char** argv) {
         parser.process(terminal);
     }
     const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+    if (files.isEmpty()) return QString();
+    std::string name = win::toFileName(files.first());
+    if (!name.empty() && name.front() != '/') {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here) != nullptr) name = std::string(here) + "/" + name;
+    }
+    return win::fromFileName(name);
 }

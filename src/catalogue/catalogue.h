@@ -32,6 +32,8 @@ class Catalogue {
 
     std::size_t looseCount() const noexcept { return loose_.size(); }
     std::size_t albumCount() const noexcept { return albums_.size(); }
+    // Whether the file read by the last load ended inside an album, with no closing "/" line.
+    bool endsInsideAlbum() const noexcept { return progress_.inAlbum; }
 
     // Re-opens the file for reading and refills the tables from index 1. An input/output
     // error ends the load where it happened: the sink has had the loose entries read so far

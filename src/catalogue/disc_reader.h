@@ -76,8 +76,9 @@ DiscPreview previewDisc(const DiscListing& listing, const Catalogue& catalogue,
 
 // The exact bytes the save appends: the new loose entries, then one block per album with new
 // tracks, holding only those. Empty when there is nothing new. Raises for the CD number as
-// cdFieldFor does, and refuses a cancelled reading. The save is
-// appendComposed(list, [&] { return composeDisc(preview); }).
+// cdFieldFor does, and refuses a cancelled reading. The save compares with the list as it stands
+// then: appendComposed(list, [&](const Catalogue& now) { compareWithList(preview, now, cd);
+// return composeDisc(preview); }).
 std::string composeDisc(const DiscPreview& preview);
 
 }  // namespace mp3

@@ -1,6 +1,7 @@
 // Composing and appending the records of one save.
 #include "record_writer.h"
 
+#include "catalogue.h"
 #include "cd_number.h"
 #include "cp1252.h"
 #include "storable.h"
@@ -42,16 +43,37 @@ std::string composeRecords(const NewRecords& records) {
 }
 
 void appendRecords(TextFile& list, const NewRecords& records) {
-    appendComposed(list, [&records] { return composeRecords(records); });
+    appendComposed(list, [&records](const Catalogue&) { return composeRecords(records); });
 }
 
-void appendComposed(TextFile& list, const std::function<std::string()>& compose) {
+namespace {
+
+class NoSink : public CatalogueSink {
+  public:
+    void looseEntry(std::string_view) override {}
+    void albumHeader(std::string_view) override {}
+};
+
+}  // namespace
+
+void appendComposed(TextFile& list,
+                    const std::function<std::string(const Catalogue& now)>& compose) {
     list.append();
     try {
-        std::string bytes = compose();
-        // A last line left without its end (a save cut short, a file edited by hand) would
-        // otherwise run into the first record written now.
-        if (!bytes.empty() && !list.endedWithLineEnd()) bytes.insert(0, "\r\n");
+        // Read while the lock is held: no other copy of the program can append meanwhile.
+        Catalogue now;
+        TextFile reader(list.name());
+        NoSink sink;
+        now.load(reader, sink);
+        std::string bytes = compose(now);
+        if (!bytes.empty()) {
+            // A last line left without its end (a save cut short, a file edited by hand) would
+            // run into the first record, and an album left open would take them all as tracks.
+            std::string closing;
+            if (!list.endedWithLineEnd()) closing += "\r\n";
+            if (now.endsInsideAlbum()) closing += "/\r\n";
+            bytes.insert(0, closing);
+        }
         list.write(bytes);
         // Written out while the lock is held, so a failure is cut back before anyone appends.
         list.writeOutBuffer();

@@ -8,6 +8,7 @@
 
 namespace mp3 {
 
+class Catalogue;
 class TextFile;
 
 enum class EntryMode { Mp3, Album };
@@ -37,13 +38,17 @@ std::string describeField(FieldName field);
 std::string composeRecords(const NewRecords& records);
 
 // The save: opens the list file for appending (so a missing or unchosen file is reported first),
-// checks, writes and closes, so the records are in the file when it returns. A last line the file
-// left without its end is ended first, so no record runs into another. Any failure after the
-// opening cuts the file back to its length before the save, so every earlier record stays whole.
+// checks, writes and closes, so the records are in the file when it returns. What the file holds
+// keeps its meaning: a last line it left without its end is ended first, and an album it left open
+// (no closing "/") is closed, so no record runs into another or into that album. Any failure after
+// the opening cuts the file back to its length before the save, so every earlier record stays
+// whole.
 void appendRecords(TextFile& list, const NewRecords& records);
 
-// The same save for whole records composed by `compose`, which runs once the file is open and may
-// refuse by raising: nothing is then written.
-void appendComposed(TextFile& list, const std::function<std::string()>& compose);
+// The same save for whole records composed by `compose` from the list as it stands once the save
+// holds the file (another running copy may have appended since the last load). It may refuse by
+// raising, or give nothing to write: nothing is then written.
+void appendComposed(TextFile& list,
+                    const std::function<std::string(const Catalogue& now)>& compose);
 
 }  // namespace mp3

@@ -1,10 +1,16 @@
-// Running a job on a QThread, posting its progress and its end back to the job's thread.
+// Running a job on a thread of its own, posting its progress and its end back to the job's thread.
 #include "toolkit/background_job.h"
 
-#include <QThread>
 #include <atomic>
+#include <mutex>
+#include <thread>
 
 namespace tk {
+namespace {
+
+std::atomic<int> worksRunning{0};
+
+}  // namespace
 
 // What the work's thread and the job's thread share; it outlives whichever lets go last.
 struct BackgroundJob::Shared {
@@ -13,36 +19,52 @@ struct BackgroundJob::Shared {
     std::atomic<bool> progressPosted{false};
     // Written by the work's thread before it ends, read once it has.
     std::exception_ptr raised;
+    // Held while posting to the job, so the job cannot go away between the look and the post.
+    std::mutex lock;
+    BackgroundJob* job = nullptr;  // null once the job has let go of the work
+
+    // Posts `call` to the job's thread while the job still wants to hear from the work.
+    template <typename Call>
+    void post(Call&& call) {
+        const std::lock_guard held(lock);
+        // A post that is still queued when the job goes is dropped with it.
+        if (job != nullptr)
+            QMetaObject::invokeMethod(job, std::forward<Call>(call), Qt::QueuedConnection);
+    }
 };
 
 BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) {}
 
 BackgroundJob::~BackgroundJob() {
+    if (!shared_) return;
     cancel();
-    if (thread_ != nullptr) {
-        thread_->wait();
-        delete thread_;
-    }
+    const std::lock_guard held(shared_->lock);
+    shared_->job = nullptr;
 }
 
 bool BackgroundJob::start(Work work, Finished finished) {
-    if (thread_ != nullptr) return false;
+    if (running_) return false;
+    if (shared_) {
+        const std::lock_guard held(shared_->lock);
+        shared_->job = nullptr;
+    }
     auto shared = std::make_shared<Shared>();
+    shared->job = this;
     shared_ = shared;
     finished_ = std::move(finished);
-    thread_ = QThread::create([this, shared, work = std::move(work)] {
-        const Progress progress = [this, shared](qint64 done) {
+    running_ = true;
+    ++worksRunning;
+    std::thread([shared, work = std::move(work)] {
+        const Progress progress = [&shared](qint64 done) {
             shared->done.store(done);
             // One notice waiting at a time: a fast walk must not flood the event queue.
             if (!shared->progressPosted.exchange(true)) {
-                // The job outlives its thread (its destructor waits), so posting to it is safe.
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, shared] {
-                        shared->progressPosted.store(false);
-                        if (shared == shared_) emit progressed(shared->done.load());
-                    },
-                    Qt::QueuedConnection);
+                shared->post([shared] {
+                    shared->progressPosted.store(false);
+                    BackgroundJob* job = shared->job;
+                    if (job != nullptr && job->shared_ == shared)
+                        emit job->progressed(shared->done.load());
+                });
             }
             return !shared->cancelled.load();
         };
@@ -51,9 +73,11 @@ bool BackgroundJob::start(Work work, Finished finished) {
         } catch (...) {
             shared->raised = std::current_exception();
         }
-    });
-    connect(thread_, &QThread::finished, this, &BackgroundJob::deliver, Qt::QueuedConnection);
-    thread_->start();
+        shared->post([shared] {
+            if (BackgroundJob* job = shared->job) job->deliver(shared);
+        });
+        --worksRunning;
+    }).detach();
     return true;
 }
 
@@ -65,15 +89,16 @@ bool BackgroundJob::cancelled() const {
     return shared_ && shared_->cancelled.load();
 }
 
-void BackgroundJob::deliver() {
-    if (thread_ == nullptr) return;
-    thread_->wait();
-    delete thread_;
-    thread_ = nullptr;
-    const std::exception_ptr raised = shared_->raised;
+int BackgroundJob::stillRunning() {
+    return worksRunning.load();
+}
+
+void BackgroundJob::deliver(const std::shared_ptr<Shared>& shared) {
+    if (shared != shared_ || !running_) return;
+    running_ = false;
     const Finished finished = std::move(finished_);
     finished_ = nullptr;
-    if (finished) finished(raised);
+    if (finished) finished(shared->raised);
 }
 
 }  // namespace tk

@@ -6,12 +6,11 @@
 #include <functional>
 #include <memory>
 
-class QThread;
-
 namespace tk {
 
 // One piece of work at a time on a thread of its own, so a window stays responsive while a disc
-// is read. The work must not touch widgets: it hands its result over through what it captured.
+// is read or the disk service is asked. The work must not touch widgets: it hands its result over
+// through what it captured, which it must own (shared) since it may outlive the job.
 class BackgroundJob : public QObject {
     Q_OBJECT
   public:
@@ -22,8 +21,9 @@ class BackgroundJob : public QObject {
     using Finished = std::function<void(std::exception_ptr raised)>;
 
     explicit BackgroundJob(QObject* parent = nullptr);
-    // Cancels and waits for the work to return, so nothing it uses goes away under it. `finished`
-    // is then never called.
+    // Cancels and lets go of the work without waiting for it: a walk blocked on a scratched disc
+    // or a disk service that stopped answering must not hold a closing window. `finished` is then
+    // never called, and the work's end is dropped.
     ~BackgroundJob() override;
     BackgroundJob(const BackgroundJob&) = delete;
     BackgroundJob& operator=(const BackgroundJob&) = delete;
@@ -31,10 +31,14 @@ class BackgroundJob : public QObject {
     // Starts `work`; false (and nothing started) while an earlier one has not finished.
     bool start(Work work, Finished finished);
     // From start until `finished` has been called.
-    bool running() const { return thread_ != nullptr; }
+    bool running() const { return running_; }
     // Asks the running work to stop: its progress answers false from now on.
     void cancel();
     bool cancelled() const;
+
+    // How many works, of every job, have not returned yet, those let go of included: the program
+    // cannot wait for them at its end.
+    static int stillRunning();
 
   signals:
     // The latest count the work reported; reports that come faster than they are shown merge.
@@ -42,10 +46,10 @@ class BackgroundJob : public QObject {
 
   private:
     struct Shared;
-    void deliver();
+    void deliver(const std::shared_ptr<Shared>& shared);
 
     std::shared_ptr<Shared> shared_;
-    QThread* thread_ = nullptr;
+    bool running_ = false;
     Finished finished_;
 };
 

@@ -61,13 +61,15 @@ class Confirmation {
     virtual bool confirmOverwrite(QWidget* parent, const QString& fileName) = 0;
 };
 
-// Starts a program without a shell and without waiting; a start that fails is not reported.
+// Starts a program without a shell and without waiting for it.
 class ProcessStarter {
   public:
     virtual ~ProcessStarter() = default;
-    // Program, arguments and folder are bytes in the locale's encoding.
-    virtual void start(const std::string& program, const std::vector<std::string>& args,
-                       const std::string& workingDir) = 0;
+    // Program, arguments and folder are bytes in the locale's encoding. 0 once the program runs;
+    // otherwise the system's error number for why it could not be started (not a program this
+    // system runs, a missing interpreter, a folder it cannot enter...).
+    virtual int start(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& workingDir) = 0;
 };
 
 // Opens a file with the desktop's default application for its type (the freedesktop MIME
@@ -79,15 +81,19 @@ class DefaultApplication {
     virtual bool open(const std::string& path) = 0;
 };
 
-// Waits for a disc: a small modal box with the text and a cancel button while `ready` is false.
-// `ready` is asked again whenever the system's mount table changes and at short intervals; it
-// may start work of its own (a mount) but must not block.
+// Waits for a disc, or for the disk service's answer: a small modal box with the text and a cancel
+// button, shown only once `ready` has not answered at once. `ready` is asked again whenever the
+// system's mount table changes, at short intervals, and often while it says it is still Asking
+// (an answer computed off the user-interface thread); it must never block, and may change the
+// text the box shows.
 class DiscWait {
   public:
+    enum class State { Ready, NotYet, Asking };
+    using Ready = std::function<State(QString& text)>;
+
     virtual ~DiscWait() = default;
     // True once `ready` is; false when the user cancels or the time runs out.
-    virtual bool waitUntil(QWidget* parent, const QString& text,
-                           const std::function<bool()>& ready) = 0;
+    virtual bool waitUntil(QWidget* parent, const QString& text, const Ready& ready) = 0;
 };
 
 // One of each seam; windows get it at construction so tests can hand in stand-ins.

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -33,8 +34,9 @@ class SpawnSetup {
     SpawnSetup(const SpawnSetup&) = delete;
     SpawnSetup& operator=(const SpawnSetup&) = delete;
 
-    bool configure(const std::string& workingDir) {
-        if (!ready_) return false;
+    // 0, or the error number of the step that failed.
+    int configure(const std::string& workingDir) {
+        if (!ready_) return ENOMEM;
         // Qt's threads block some signals; the player should start with a clean slate and
         // in a session of its own, so it outlives a closed terminal the way a detached start does.
         sigset_t none;
@@ -42,14 +44,13 @@ class SpawnSetup {
         sigemptyset(&none);
         sigfillset(&all);
         short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID;
-        if (posix_spawnattr_setflags(&attr_, flags) != 0) return false;
-        if (posix_spawnattr_setsigmask(&attr_, &none) != 0) return false;
-        if (posix_spawnattr_setsigdefault(&attr_, &all) != 0) return false;
-        if (!workingDir.empty() &&
-            posix_spawn_file_actions_addchdir_np(&actions_, workingDir.c_str()) != 0) {
-            return false;
+        if (int err = posix_spawnattr_setflags(&attr_, flags)) return err;
+        if (int err = posix_spawnattr_setsigmask(&attr_, &none)) return err;
+        if (int err = posix_spawnattr_setsigdefault(&attr_, &all)) return err;
+        if (!workingDir.empty()) {
+            return posix_spawn_file_actions_addchdir_np(&actions_, workingDir.c_str());
         }
-        return true;
+        return 0;
     }
 
     posix_spawnattr_t* attr() { return &attr_; }
@@ -64,16 +65,16 @@ class SpawnSetup {
 
 }  // namespace
 
-void SpawnProcessStarter::start(const std::string& program, const std::vector<std::string>& args,
-                                const std::string& workingDir) {
-    if (program.empty()) return;
+int SpawnProcessStarter::start(const std::string& program, const std::vector<std::string>& args,
+                               const std::string& workingDir) {
+    if (program.empty()) return ENOENT;
     try {
         // The child changes into the drive before it runs the program, so a relative path is
         // taken from our folder now (the list file's), never from the CD.
         std::string absolute = program;
         if (absolute.front() != '/') {
             char here[PATH_MAX];
-            if (::getcwd(here, sizeof here) == nullptr) return;
+            if (::getcwd(here, sizeof here) == nullptr) return errno;
             absolute = std::string(here) + "/" + program;
         }
         std::vector<std::string> owned;
@@ -86,20 +87,24 @@ void SpawnProcessStarter::start(const std::string& program, const std::vector<st
         argv.push_back(nullptr);
 
         SpawnSetup setup;
-        if (!setup.configure(workingDir)) return;
+        if (int err = setup.configure(workingDir)) return err;
         pid_t pid = 0;
-        // No search along PATH: the configured path names the program.
-        if (posix_spawn(&pid, absolute.c_str(), setup.actions(), setup.attr(), argv.data(),
-                        environ) != 0) {
-            return;
+        // No search along PATH, and no shell for a file that is not a program: glibc reports
+        // what exec found (ENOEXEC, a missing interpreter, a folder it could not enter).
+        if (int err = posix_spawn(&pid, absolute.c_str(), setup.actions(), setup.attr(),
+                                  argv.data(), environ)) {
+            return err;
         }
         // Not waiting is the point; reaping it elsewhere keeps the finished player from lingering.
         std::thread([pid] {
             while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
             }
         }).detach();
-    } catch (const std::exception&) {
-        // A start that cannot be made is not reported.
+        return 0;
+    } catch (const std::system_error& error) {
+        return error.code().value();
+    } catch (const std::bad_alloc&) {
+        return ENOMEM;
     }
 }
 

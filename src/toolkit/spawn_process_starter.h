@@ -9,8 +9,8 @@ class SpawnProcessStarter : public ProcessStarter {
   public:
     // An empty working folder keeps ours. A relative program path is taken from our current
     // folder, as it stands when start is called.
-    void start(const std::string& program, const std::vector<std::string>& args,
-               const std::string& workingDir) override;
+    int start(const std::string& program, const std::vector<std::string>& args,
+              const std::string& workingDir) override;
 };
 
 }  // namespace tk

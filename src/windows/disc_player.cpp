@@ -6,17 +6,20 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRunnable>
-#include <QThreadPool>
-#include <atomic>
+#include <cerrno>
 #include <chrono>
-#include <climits>
+#include <functional>
+#include <optional>
 
 #include "catalogue/config_file.h"
+#include "catalogue/cp1252.h"
+#include "toolkit/background_job.h"
 #include "toolkit/platform.h"
 #include "windows/text_codec.h"
 
 namespace {
+
+using State = tk::DiscWait::State;
 
 bool isFile(const std::string& path) {
     struct stat st {};
@@ -34,44 +37,104 @@ std::string absolutePath(const std::string& path) {
         .toStdString();
 }
 
+QString fromLocal(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
 mp3::PlayItem inLocale(const mp3::PlayItem& item) {
     mp3::PlayItem local{item.cd, std::nullopt, win::cp1252ToLocal(item.file)};
     if (item.folder) local.folder = win::cp1252ToLocal(*item.folder);
     return local;
 }
 
+// Why the player could not be started, from the error number the start gave.
+QString startFailure(int err) {
+    switch (err) {
+        case ENOEXEC:
+            return QStringLiteral(
+                "não é um programa que o sistema saiba executar (a um script "
+                "falta a primeira linha \"#!\")");
+        case ENOENT:
+            return QStringLiteral(
+                "o programa, o interpretador que ele pede ou a pasta do CD não "
+                "existe");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("não há permissão para o executar ou para entrar na pasta");
+        default:
+            return QStringLiteral("erro %1 do sistema").arg(err);
+    }
+}
+
+// One question about the drive at a time, asked off the user-interface thread; its answer (or
+// what it raised) is taken once it is in. Going away leaves a question still on its way behind.
+template <typename Answer>
+class Probe {
+  public:
+    bool asking() const { return job_.running(); }
+    void ask(std::function<Answer()> question) {
+        if (job_.running()) return;
+        auto slot = std::make_shared<std::optional<Answer>>();
+        job_.start([slot, question = std::move(question)](
+                       const tk::BackgroundJob::Progress&) { *slot = question(); },
+                   [this, slot](std::exception_ptr raised) {
+                       answer_ = std::move(*slot);
+                       raised_ = raised;
+                       answered_ = true;
+                   });
+    }
+    // Whether an answer came in since the last take.
+    bool answered() const { return answered_; }
+    // The answer, or nothing when the question raised (see raised()).
+    std::optional<Answer> take() {
+        answered_ = false;
+        return raised_ ? std::nullopt : std::move(answer_);
+    }
+    std::exception_ptr raised() const { return raised_; }
+
+  private:
+    tk::BackgroundJob job_;
+    std::optional<Answer> answer_;
+    std::exception_ptr raised_;
+    bool answered_ = false;
+};
+
+// What one look at the drive found.
+struct Look {
+    mp3::DriveLocation where;
+    std::string path;  // the item's file there; empty while nothing is mounted
+    bool fileThere = false;
+};
+
 }  // namespace
 
 // Asks the disk service to mount a device off the user-interface thread, one request at a time
 // and not more often than every two seconds, so the wait box stays responsive while a disc
-// spins up. The request outlives this object if it must: the disk service is the program's.
+// spins up. A request still on its way when the play ends is left to finish on its own.
 class DiscPlayer::BackgroundMount {
   public:
     explicit BackgroundMount(mp3::DiskAuthority* disk) : disk_(disk) {}
 
     void request(const std::string& device) {
-        if (disk_ == nullptr || state_->running.load()) return;
+        if (disk_ == nullptr || job_.running()) return;
         const auto now = std::chrono::steady_clock::now();
         if (asked_ && now - lastAsked_ < std::chrono::seconds(2)) return;
         asked_ = true;
         lastAsked_ = now;
-        state_->running = true;
-        QThreadPool::globalInstance()->start([disk = disk_, device, state = state_] {
-            // Only a device the service knows, and only a disc nobody has mounted yet.
-            if (disk->available()) {
-                const auto mounted = disk->mountPoints(device);
-                if (mounted && mounted->empty()) disk->mount(device);
-            }
-            state->running = false;
-        });
+        job_.start(
+            [disk = disk_, device](const tk::BackgroundJob::Progress&) {
+                // Only a device the service knows, and only a disc nobody has mounted yet.
+                if (disk->available()) {
+                    const auto mounted = disk->mountPoints(device);
+                    if (mounted && mounted->empty()) disk->mount(device);
+                }
+            },
+            {});
     }
 
   private:
-    struct State {
-        std::atomic<bool> running{false};
-    };
     mp3::DiskAuthority* disk_;
-    std::shared_ptr<State> state_ = std::make_shared<State>();
+    tk::BackgroundJob job_;
     bool asked_ = false;
     std::chrono::steady_clock::time_point lastAsked_;
 };
@@ -81,17 +144,19 @@ DiscPlayer::DiscPlayer(tk::Platform& platform, QWidget* parent, mp3::SystemPaths
 
 DiscPlayer::~DiscPlayer() = default;
 
-mp3::DriveLocation DiscPlayer::locate(const mp3::PlayerConfig& config) const {
-    mp3::DriveLocation where =
-        mp3::resolveDrive(win::cp1252ToLocal(config.Unidade_CD), platform_.diskService, paths_);
-    // The player runs in the drive's folder, so a relative one would name the wrong file there.
-    // An empty drive stays empty: its paths start at the root.
-    if (!where.folder.empty()) where.folder = absolutePath(where.folder);
-    return where;
-}
-
 void DiscPlayer::checkDrive(const mp3::PlayerConfig& config) {
-    locate(config);
+    Probe<mp3::DriveLocation> probe;
+    probe.ask([drive = win::cp1252ToLocal(config.Unidade_CD), disks = platform_.diskService,
+               paths = paths_] { return mp3::resolveDrive(drive, disks, paths); });
+    const bool answered = platform_.discWait->waitUntil(
+        parent_, QStringLiteral("A procurar a unidade de CD..."),
+        [&probe](QString&) { return probe.answered() ? State::Ready : State::Asking; });
+    if (!answered) {
+        throw mp3::RuntimeError(mp3::cp1252::fromUtf8(
+            "A unidade de CD não foi encontrada: a procura foi interrompida antes de o disco "
+            "responder"));
+    }
+    if (probe.raised()) std::rethrow_exception(probe.raised());
 }
 
 void DiscPlayer::askForCd(const std::string& prompt) {
@@ -100,47 +165,60 @@ void DiscPlayer::askForCd(const std::string& prompt) {
 
 void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayItem& item) {
     const mp3::PlayItem local = inLocale(item);
-    mp3::DriveLocation where = locate(config);
-    auto pathIn = [&local](const mp3::DriveLocation& at) {
-        return at.status == mp3::DriveLocation::Status::NotMounted
-                   ? std::string()
-                   : mp3::pathOnDisc(at.folder, local);
-    };
-    std::string path = pathIn(where);
-    if (path.empty() || !isFile(path)) {
-        BackgroundMount mounting(platform_.diskService);
-        auto ready = [&] {
-            try {
-                where = locate(config);
-            } catch (const mp3::RuntimeError&) {
-                return false;  // the drive went away meanwhile: it may come back
-            }
-            if (where.status == mp3::DriveLocation::Status::NotMounted) {
-                mounting.request(where.device);
-                return false;
-            }
-            path = pathIn(where);
-            return isFile(path);
-        };
-        if (!platform_.discWait->waitUntil(parent_, QStringLiteral("A aguardar o CD..."), ready)) {
-            const QString looked =
-                path.empty()
-                    ? QStringLiteral("%1 (nenhum disco montado em %2)")
-                          .arg(QFile::decodeName(mp3::pathOnDisc("", local).substr(1).c_str()),
-                               QFile::decodeName(where.device.c_str()))
-                    : QFile::decodeName(path.c_str());
-            throw mp3::RuntimeError(
-                win::toCp1252Lossless(QStringLiteral("O CD não tem o ficheiro %1").arg(looked)));
+    const std::string drive = win::cp1252ToLocal(config.Unidade_CD);
+    // The player runs in the drive's folder, so a relative one is taken from ours, here. An empty
+    // drive stays empty.
+    const std::string base = drive.empty() ? drive : absolutePath(drive);
+    auto question = [drive, base, local, disks = platform_.diskService, paths = paths_] {
+        Look look{mp3::resolveDrive(drive, disks, paths), {}, false};
+        if (look.where.status == mp3::DriveLocation::Status::Folder) look.where.folder = base;
+        if (look.where.status != mp3::DriveLocation::Status::NotMounted) {
+            look.path = mp3::pathOnDisc(look.where.folder, local);
+            look.fileThere = isFile(look.path);
         }
+        return look;
+    };
+
+    Probe<Look> probe;
+    BackgroundMount mounting(platform_.diskService);
+    std::optional<Look> last;
+    auto ready = [&](QString&) {
+        if (probe.asking()) return State::Asking;
+        if (!probe.answered()) {
+            probe.ask(question);
+            return State::Asking;
+        }
+        // A drive that went away meanwhile may come back: it is looked at again.
+        std::optional<Look> look = probe.take();
+        if (!look) return State::NotYet;
+        last = std::move(look);
+        if (last->fileThere) return State::Ready;
+        if (last->where.status == mp3::DriveLocation::Status::NotMounted)
+            mounting.request(last->where.node);
+        return State::NotYet;
+    };
+    if (!platform_.discWait->waitUntil(parent_, QStringLiteral("A aguardar o CD..."), ready)) {
+        const QString looked = !last ? fromLocal(mp3::pathOnDisc(drive, local))
+                               : last->path.empty()
+                                   ? QStringLiteral("%1 (nenhum disco montado em %2)")
+                                         .arg(fromLocal(mp3::pathOnDisc("", local).substr(1)),
+                                              fromLocal(last->where.device))
+                                   : fromLocal(last->path);
+        throw mp3::RuntimeError(
+            win::toCp1252Lossless(QStringLiteral("O CD não tem o ficheiro %1").arg(looked)));
     }
-    start(config, path, where.folder);
+    start(config, last->path, last->where.folder);
 }
 
 void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
                        const std::string& folder) {
     const std::string program = absolutePath(win::cp1252ToLocal(config.Leitor_Path));
     if (isExecutableFile(program)) {
-        platform_.processStarter->start(program, {path}, folder + "/");
+        if (const int err = platform_.processStarter->start(program, {path}, folder + "/")) {
+            throw mp3::RuntimeError(win::toCp1252Lossless(
+                QStringLiteral("O leitor %1 não pôde ser iniciado na pasta %2: %3")
+                    .arg(fromLocal(program), fromLocal(folder), startFailure(err))));
+        }
         return;
     }
     // Not a program on this machine (the Windows default, an empty line, one not installed):
@@ -148,6 +226,6 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
     if (!platform_.defaultApplication->open(path)) {
         throw mp3::RuntimeError(
             win::toCp1252Lossless(QStringLiteral("Nenhum programa do ambiente de trabalho abre %1")
-                                      .arg(QFile::decodeName(path.c_str()))));
+                                      .arg(fromLocal(path))));
     }
 }

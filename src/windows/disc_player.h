@@ -14,10 +14,11 @@ struct Platform;
 }
 
 // The main window's host for a play. The drive is resolved at each use (a folder, a device or a
-// letter, see resolveDrive); when the item's file is not there yet the wait box shows, and a
-// device udisks2 knows but nobody mounted is mounted through it. The configured player starts
-// when it names an executable file here; otherwise the desktop's default application opens the
-// file. No shell reads any of it.
+// letter, see resolveDrive) off the user-interface thread, so a disk service that stops answering
+// freezes nothing; when the item's file is not there yet the wait box shows, and a device udisks2
+// knows but nobody mounted is mounted through it. The configured player starts when it names an
+// executable file here; otherwise the desktop's default application opens the file. No shell reads
+// any of it, and a start that fails is reported.
 class DiscPlayer : public mp3::PlayerHost {
   public:
     DiscPlayer(tk::Platform& platform, QWidget* parent, mp3::SystemPaths paths = {});
@@ -30,7 +31,6 @@ class DiscPlayer : public mp3::PlayerHost {
   private:
     class BackgroundMount;
 
-    mp3::DriveLocation locate(const mp3::PlayerConfig& config) const;
     void start(const mp3::PlayerConfig& config, const std::string& path, const std::string& folder);
 
     tk::Platform& platform_;

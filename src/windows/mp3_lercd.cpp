@@ -25,6 +25,7 @@
 #include "toolkit/background_job.h"
 #include "toolkit/bit_button.h"
 #include "toolkit/builders.h"
+#include "toolkit/elided_label.h"
 #include "toolkit/list_box.h"
 #include "toolkit/list_order.h"
 #include "toolkit/picture.h"
@@ -48,7 +49,8 @@ const QString kAlreadyThere = QStringLiteral("   (já na lista)");
 
 QLabel* makeText(QWidget* parent, const char* name, const QString& text, Box box, QRgb colour,
                  int pixelHeight, bool bold) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new tk::ElidedLabel(parent);
+    label->setText(text);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), pixelHeight, bold));
@@ -94,13 +96,14 @@ class NoSink : public mp3::CatalogueSink {
     void albumHeader(std::string_view) override {}
 };
 
-// Where the files of a disc found with nothing mounted are: udisks2 mounts it when it can.
-std::string mountedFolder(mp3::DiskAuthority* disks, const std::string& device) {
-    const std::string shown = win::toCp1252Lossless(fromLocal(device));
+// Where the files of a disc found with nothing mounted are: udisks2 mounts it when it can, asked
+// for the device node (it does not know a link a user made).
+std::string mountedFolder(mp3::DiskAuthority* disks, const mp3::DriveLocation& drive) {
+    const std::string shown = win::toCp1252Lossless(fromLocal(drive.device));
     if (disks == nullptr || !disks->available()) {
         throw mp3::EInputRefused(mp3::cp1252::fromUtf8("Não há nenhum disco montado em ") + shown);
     }
-    if (std::optional<std::string> where = disks->mount(device)) return *where;
+    if (std::optional<std::string> where = disks->mount(drive.node)) return *where;
     throw mp3::EInputRefused(
         mp3::cp1252::fromUtf8("O disco em ") + shown +
         mp3::cp1252::fromUtf8(" não pôde ser montado: veja se há um CD na unidade"));
@@ -128,6 +131,7 @@ TForm5::TForm5(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista,
     : ChildWindow(platform, mainWindow),
       Ficheiro_Lista_(&Ficheiro_Lista),
       list_(std::make_unique<mp3::Catalogue>()),
+      driveJob_(std::make_unique<tk::BackgroundJob>()),
       job_(std::make_unique<tk::BackgroundJob>()) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Ler CD"));
@@ -156,8 +160,9 @@ TForm5::TForm5(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista,
 }
 
 TForm5::~TForm5() {
-    // The reading and the lists use this window's members, which go before its widgets.
+    // A reading still under way is let go of: its end is dropped, nothing waits for it.
     job_.reset();
+    driveJob_.reset();
     Previsao->setRowSource(nullptr);
     Recusados->setRowSource(nullptr);
     if (Form5 == this) Form5 = nullptr;
@@ -284,16 +289,26 @@ void TForm5::showDrive() {
                 .arg(configError_));
         return;
     }
-    try {
-        showDrive(
-            mp3::resolveDrive(win::cp1252ToLocal(config_.Unidade_CD), platform().diskService));
-    } catch (const mp3::EDriveNotFound& error) {
-        // It names the letter or the device itself.
-        Unidade->setText(win::fromCp1252(error.what()));
-    } catch (const mp3::RuntimeError& error) {
-        Unidade->setText(QStringLiteral("%1 — %2").arg(win::fromCp1252(config_.Unidade_CD),
-                                                       win::fromCp1252(error.what())));
-    }
+    // Asked off the user-interface thread: a disk service that stops answering freezes nothing.
+    Unidade->setText(QStringLiteral("A procurar a unidade de CD..."));
+    auto found = std::make_shared<std::optional<mp3::DriveLocation>>();
+    driveJob_->start(
+        [found, drive = win::cp1252ToLocal(config_.Unidade_CD), disks = platform().diskService](
+            const tk::BackgroundJob::Progress&) { *found = mp3::resolveDrive(drive, disks); },
+        [this, found](std::exception_ptr raised) {
+            // A reading that began meanwhile shows where it read.
+            if (job_->running()) return;
+            try {
+                if (raised) std::rethrow_exception(raised);
+                showDrive(**found);
+            } catch (const mp3::EDriveNotFound& error) {
+                // It names the letter or the device itself.
+                Unidade->setText(win::fromCp1252(error.what()));
+            } catch (const mp3::RuntimeError& error) {
+                Unidade->setText(QStringLiteral("%1 — %2").arg(win::fromCp1252(config_.Unidade_CD),
+                                                               win::fromCp1252(error.what())));
+            }
+        });
 }
 
 void TForm5::showDrive(const mp3::DriveLocation& drive) {
@@ -356,7 +371,7 @@ void TForm5::startReading() {
             result->list->load(file, sink);
             result->drive = mp3::resolveDrive(drive, disks);
             if (result->drive->status == mp3::DriveLocation::Status::NotMounted) {
-                result->drive->folder = mountedFolder(disks, result->drive->device);
+                result->drive->folder = mountedFolder(disks, *result->drive);
                 result->drive->status = mp3::DriveLocation::Status::Mounted;
             }
             const mp3::DiscListing listing = mp3::listDiscTree(
@@ -431,18 +446,32 @@ void TForm5::GravarClick() {
 void TForm5::save() {
     if (!hasPreview_ || job_->running()) return;
     // The number as typed now: a refusal here is the entry window's, in the error box.
-    mp3::compareWithList(preview_, *list_, cdText());
-    if (preview_.nothingNew()) return;
-    mp3::appendComposed(*Ficheiro_Lista_, [this] { return mp3::composeDisc(preview_); });
+    const std::string cd = cdText();
+    mp3::cdFieldFor(cd);
+    // Compared with the list as it stands once the save holds it: another copy of the program may
+    // have saved this disc since it was read.
+    mp3::appendComposed(*Ficheiro_Lista_, [this, &cd](const mp3::Catalogue& now) {
+        mp3::compareWithList(preview_, now, cd);
+        return mp3::composeDisc(preview_);
+    });
     const std::size_t loose = preview_.newLooseCount();
     const std::size_t tracks = preview_.newTrackCount();
     std::size_t albums = 0;
     for (const mp3::DiscAlbum& album : preview_.albums) albums += album.newTrackCount() > 0;
-    const QString cd = CD_Numero->currentText();
-    status_ = QStringLiteral("Gravado no CD nº %1: %2 e %3 em %4.")
-                  .arg(cd, amount(loose, "MP3 isolado", "MP3 isolados"),
+    const QString number = CD_Numero->currentText();
+    status_ =
+        preview_.nothingNew()
+            ? QStringLiteral("Nada de novo para gravar: a lista já tem tudo o que está no CD.")
+            : QStringLiteral("Gravado no CD nº %1: %2 e %3 em %4.")
+                  .arg(number, amount(loose, "MP3 isolado", "MP3 isolados"),
                        amount(tracks, "faixa", "faixas"), amount(albums, "álbum", "álbuns"));
     clearPreview();
+    // The next disc goes under the next free number, so it is not previewed under this one.
+    mp3::TextFile file(Ficheiro_Lista_->name());
+    NoSink sink;
+    list_->load(file, sink);
+    proposeCdNumber(*list_);
+    showStatus();
 }
 
 void TForm5::clearPreview() {

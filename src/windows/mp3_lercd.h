@@ -62,7 +62,8 @@ class TForm5 : public ChildWindow {
     // Proposes the lowest free number; false when every one is in use.
     bool proposeCdNumber(const mp3::Catalogue& catalogue);
     void readConfiguration();
-    // Resolves the drive as "config.ini" names it and shows where it is, or why it is not.
+    // Resolves the drive as "config.ini" names it, off the user-interface thread, and shows where
+    // it is, or why it is not.
     void showDrive();
     void showDrive(const mp3::DriveLocation& drive);
     void startReading();
@@ -111,7 +112,9 @@ class TForm5 : public ChildWindow {
     std::vector<PreviewRow> rows_;
     std::unique_ptr<tk::RowFunctions> previewSource_;
     std::unique_ptr<tk::RowFunctions> refusalSource_;
-    // Last, so it goes first: its destructor waits for a reading still under way.
+    // Where the drive is, asked when the window opens.
+    std::unique_ptr<tk::BackgroundJob> driveJob_;
+    // The reading; going away, it lets go of one still under way.
     std::unique_ptr<tk::BackgroundJob> job_;
 };
 

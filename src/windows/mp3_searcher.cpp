@@ -273,7 +273,7 @@ void TForm1::FormCreate() {
     } else if (!OpenDialog1.execute(this)) {
         return;
     }
-    const std::string name = QFile::encodeName(OpenDialog1.fileName).toStdString();
+    const std::string name = win::toFileName(OpenDialog1.fileName);
     mp3::followChosenFolder(name);
     mp3::openChosenListFile(Ficheiro_Lista, name);
 }
@@ -338,7 +338,7 @@ void TForm1::Novo1Click() {
     const QString previousName = OpenDialog1.fileName;
     const int previousFilter = OpenDialog1.filterIndex;
     if (!OpenDialog1.execute(this)) return;
-    const std::string name = QFile::encodeName(OpenDialog1.fileName).toStdString();
+    const std::string name = win::toFileName(OpenDialog1.fileName);
     // Emptying a list that exists is asked first; "No" is as if the dialog had been cancelled.
     if (mp3::fileExists(name) &&
         !platform().confirmation->confirmOverwrite(this, OpenDialog1.fileName)) {

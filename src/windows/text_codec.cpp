@@ -2,6 +2,7 @@
 #include "windows/text_codec.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include "catalogue/cp1252.h"
 
@@ -29,6 +30,51 @@ std::string toCp1252Lossless(const QString& text) {
 
 std::string cp1252ToLocal(std::string_view bytes) {
     return QFile::encodeName(fromCp1252(bytes)).toStdString();
+}
+
+QString fromFileName(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (lead >= 0x80) {
+            // A whole, valid sequence decodes; anything else keeps its bytes one by one.
+            const std::string_view sequence = bytes.substr(i, length);
+            const QString one =
+                QString::fromUtf8(sequence.data(), static_cast<qsizetype>(sequence.size()));
+            if (sequence.size() == length && toFileName(one) == sequence) {
+                text += one;
+                i += length;
+                continue;
+            }
+            text += QChar(static_cast<char16_t>(0xDC00 + lead));
+            ++i;
+            continue;
+        }
+        text += QLatin1Char(static_cast<char>(lead));
+        ++i;
+    }
+    return text;
+}
+
+std::string toFileName(const QString& text) {
+    std::string bytes;
+    qsizetype from = 0;
+    auto flush = [&](qsizetype to) {
+        if (to > from) bytes += text.mid(from, to - from).toUtf8().toStdString();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        const bool paired = i > 0 && text[i - 1].isHighSurrogate();
+        if (unit >= 0xDC80 && unit <= 0xDCFF && !paired) {
+            flush(i);
+            bytes.push_back(static_cast<char>(unit - 0xDC00));
+            from = i + 1;
+        }
+    }
+    flush(text.size());
+    return bytes;
 }
 
 }  // namespace win

@@ -92,15 +92,18 @@ TEST_F(DiscTree, AFolderThatContainsItselfIsNotWalkedTwice) {
     EXPECT_EQ(status, 0);
 }
 
-// Root reads any folder, so the walk runs as an unprivileged user in a child.
-TEST_F(DiscTree, AnUnreadableFolderIsListedAndTheRestIsRead) {
-    make(root_, {"Locked/", "Locked/x.mp3", "Open/", "Open/o.mp3", "z.mp3"});
+// Root reads anything, so the walk runs as an unprivileged user in a child.
+TEST_F(DiscTree, WhatCannotBeReadIsListedAndTheRestIsRead) {
+    make(root_, {"Locked/", "Locked/x.mp3", "Open/", "Open/n.mp3", "Open/o.mp3", "z.mp3"});
     ::chmod(dir_.path().c_str(), 0755);
     ::chmod((root_ + "/Locked").c_str(), 0);
+    ::chmod((root_ + "/Open/n.mp3").c_str(), 0);
     const int status = test::runUnprivileged([&] {
         const DiscListing listing = listDiscTree(root_);
-        if (shown(listing) != "z.mp3 Locked! Open/ Open/o.mp3") return 10;
+        if (shown(listing) != "z.mp3 Locked! Open/ Open/n.mp3! Open/o.mp3") return 10;
         if (listing.entries[1].error != EACCES) return 11;
+        if (listing.entries[3].kind != DiscEntryKind::UnreadableFile) return 14;
+        if (listing.entries[3].error != EACCES) return 15;
         try {
             listDiscTree(root_ + "/Locked");
             return 12;
@@ -150,11 +153,13 @@ class DiscRoundTrip : public ::testing::Test {
 
     Catalogue load() { return test::loadedFrom(list_); }
 
-    // Reads the disc as CD 3 against the list as it is, and saves what is new.
+    // Reads the disc as CD 3, and saves what the list as it stands at the save lacks.
     DiscPreview readAndSave() {
-        const Catalogue cat = load();
-        DiscPreview preview = previewDisc(listDiscTree(root_), cat, "3");
-        appendComposed(list_, [&] { return composeDisc(preview); });
+        DiscPreview preview = readDisc(listDiscTree(root_));
+        appendComposed(list_, [&](const Catalogue& now) {
+            compareWithList(preview, now, "3");
+            return composeDisc(preview);
+        });
         return preview;
     }
 

@@ -168,10 +168,16 @@ TEST_F(Save, RecordsSurviveTheProcessBeingKilledRightAfter) {
     EXPECT_EQ(readBytes(name_), std::string(kEarlier) + "8  Kept - Entry\r\n");
 }
 
-TEST_F(Save, ALastLineWithoutItsEndIsEndedFirst) {
+// A last line without its end is ended, and an album without its closing "/" closed, so the
+// file means what it meant and the new records are records of their own.
+TEST_F(Save, WhatTheFileLeftOpenIsClosedFirst) {
     struct Case {
         std::string before, after;
     } cases[] = {
+        {"/2  Old\r\nt1", "/2  Old\r\nt1\r\n/\r\n2  New\r\n"},
+        {"/2  Old\r\nt1\r\n", "/2  Old\r\nt1\r\n/\r\n2  New\r\n"},
+        {"/2  Old\r\n/t\r\n", "/2  Old\r\n/t\r\n/\r\n2  New\r\n"},
+        {"/2  Old\r\n/\r\n", "/2  Old\r\n/\r\n2  New\r\n"},
         {"1  Cut sho", "1  Cut sho\r\n2  New\r\n"},
         {"1  A\n", "1  A\n\r\n2  New\r\n"},  // a lone LF is text, not a line end
         {"1  A\r", "1  A\r2  New\r\n"},

@@ -1,8 +1,11 @@
 // Recording stand-ins for the platform seams, for toolkit and window tests alike.
 #pragma once
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <deque>
 #include <functional>
 #include <map>
@@ -101,9 +104,12 @@ class RecordingProcessStarter : public ProcessStarter {
     };
     std::vector<Start> starts;
 
-    void start(const std::string& program, const std::vector<std::string>& args,
-               const std::string& workingDir) override {
+    int fails = 0;  // the error number every start gives, 0 for none
+
+    int start(const std::string& program, const std::vector<std::string>& args,
+              const std::string& workingDir) override {
         starts.push_back({program, args, workingDir});
+        return fails;
     }
 };
 
@@ -156,21 +162,39 @@ class RecordingDefaultApplication : public DefaultApplication {
     }
 };
 
-// Instead of the box: runs `meanwhile` (a disc arriving, say) and asks `ready`, up to `tries`
-// times, as the box would at each change; then gives up as a user cancelling would.
+// Instead of the box: waits unseen for an answer on its way, as the box does; then, as if the box
+// showed, runs `meanwhile` (a disc arriving, say) and asks `ready` again, up to `tries` times, and
+// gives up as a user cancelling would. `texts` holds what each box said, its changes included.
 class ScriptedDiscWait : public DiscWait {
   public:
     QStringList texts;
     std::function<void()> meanwhile;
     int tries = 1;
 
-    bool waitUntil(QWidget*, const QString& text, const std::function<bool()>& ready) override {
-        texts << text;
+    bool waitUntil(QWidget*, const QString& text, const Ready& ready) override {
+        QString shown = text;
+        if (settle(ready, shown) == State::Ready) return true;
+        texts << shown;
         for (int i = 0; i < tries; ++i) {
             if (meanwhile) meanwhile();
-            if (ready()) return true;
+            const State state = settle(ready, shown);
+            if (texts.last() != shown) texts << shown;
+            if (state == State::Ready) return true;
         }
         return false;
+    }
+
+  private:
+    // Asks until the answer is in: work off the user-interface thread posts its end to it.
+    static State settle(const Ready& ready, QString& shown) {
+        const QDeadlineTimer deadline(10000);
+        State state = ready(shown);
+        while (state == State::Asking && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+            state = ready(shown);
+        }
+        return state;
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 #include <functional>
 
 #include "support/fakes.h"
@@ -253,23 +254,45 @@ class QtPlatformTest : public QObject {
         QVERIFY(!QFile::exists(QFile::decodeName(cd + "/injected")));
     }
 
-    void aStartThatFailsIsNotReportedNorRunElsewhere() {
+    // A start that fails says why, and nothing runs elsewhere or through a shell.
+    void aStartThatFailsGivesTheSystemsReason() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QByteArray root = QFile::encodeName(dir.path());
         const QByteArray player = writePlayer(root);
+        const QByteArray ran = root + "/ran.txt";
+        // A script without "#!" would run under a shell that fell back to it.
+        const QByteArray bare = root + "/bare.sh";
+        const QByteArray missing = root + "/missing-interpreter.sh";
+        for (const auto& [file, text] : {std::pair{bare, "echo x > " + ran + "\n"},
+                                         std::pair{missing, "#!/no/such/sh\necho x > " + ran}}) {
+            QFile script(QFile::decodeName(file));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(text);
+            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const struct {
+            QByteArray program;
+            QByteArray folder;
+            int error;
+        } cases[] = {
+            {root + "/no-such-player", root, ENOENT},
+            {"", root, ENOENT},
+            {bare, root, ENOEXEC},
+            {missing, root, ENOENT},
+            // A missing working folder stops the start instead of running it in ours.
+            {player, root + "/no-such-folder", ENOENT},
+        };
         tk::SpawnProcessStarter starter;
-        QVERIFY_THROWS_NO_EXCEPTION(
-            starter.start((root + "/no-such-player").toStdString(), {"x"}, root.toStdString()));
-        QVERIFY_THROWS_NO_EXCEPTION(starter.start("", {}, ""));
-        // A missing working folder stops the start instead of running it in ours.
-        const QByteArray refused = root + "/refused.txt";
-        QVERIFY_THROWS_NO_EXCEPTION(starter.start(player.toStdString(), {refused.toStdString()},
-                                                  (root + "/no-such-folder").toStdString()));
+        for (const auto& c : cases) {
+            QCOMPARE(
+                starter.start(c.program.toStdString(), {ran.toStdString()}, c.folder.toStdString()),
+                c.error);
+        }
         const QByteArray later = root + "/later.txt";
-        starter.start(player.toStdString(), {later.toStdString()}, root.toStdString());
+        QCOMPARE(starter.start(player.toStdString(), {later.toStdString()}, root.toStdString()), 0);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QFile::decodeName(later)), 10000);
-        QVERIFY(!QFile::exists(QFile::decodeName(refused)));
+        QVERIFY(!QFile::exists(QFile::decodeName(ran)));
     }
 
     void aRelativePlayerIsTakenFromOurFolderNotTheDrives() {

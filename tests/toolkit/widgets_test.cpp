@@ -6,9 +6,11 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include "toolkit/bit_button.h"
+#include "toolkit/elided_label.h"
 #include "toolkit/label.h"
 #include "toolkit/lazy_icon.h"
 #include "toolkit/lazy_icon_style.h"
@@ -132,6 +134,36 @@ class WidgetsTest : public QObject {
         QCOMPARE(label.pos(), QPoint(12, 34));
         label.setCaption("<b>x</b>");
         QCOMPARE(label.textFormat(), Qt::PlainText);
+    }
+
+    // A text longer than its box ends in "…" on its last line, never cut mid-word; the whole text
+    // stays the label's (for screen readers) and shows in its tooltip.
+    void aTextLongerThanItsBoxIsElided_data() {
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<int>("height");
+        QTest::newRow("one line") << false << 20;
+        QTest::newRow("two wrapped lines") << true << 36;
+    }
+    void aTextLongerThanItsBoxIsElided() {
+        QFETCH(bool, wrap);
+        QFETCH(int, height);
+        tk::ElidedLabel label;
+        label.setWordWrap(wrap);
+        label.resize(200, height);
+        const QString whole = QString(
+                                  "Não há nenhuma unidade de CD-ROM com a letra D: neste "
+                                  "computador, nem noutra letra, nem em lado nenhum")
+                                  .repeated(2);
+        label.setText(whole);
+        QVERIFY(label.elided());
+        QCOMPARE(label.text(), whole);
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), label.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&label, &help);
+        QTRY_COMPARE(QToolTip::text(), whole);
+        label.setText("Curto");
+        QVERIFY(!label.elided());
     }
 
     void theAcceleratorClicksTheButton() {

@@ -1,11 +1,13 @@
 // Playing from a real disc: an ISO image mounted with fuseiso, found through a folder, a wait
 // while it is mounted late, never or cancelled, and udisks2 (a stand-in) mounting it on request.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -15,6 +17,7 @@
 #include "support/private_bus.h"
 #include "support/udisks2_standin.h"
 #include "support/windows.h"
+#include "toolkit/background_job.h"
 #include "toolkit/disc_wait.h"
 #include "toolkit/scaling.h"
 #include "toolkit/udisks2_service.h"
@@ -179,6 +182,45 @@ class DiscPlayTest : public QObject {
         QCOMPARE(calls[0]["object"].toString(),
                  QString("/org/freedesktop/UDisks2/block_devices/sr0"));
         form_.reset();  // before the service it was given
+    }
+
+    // A disk service that stops answering freezes nothing: the boxes show and answer within a
+    // tenth of a second throughout, and the wait ends by its own timeout with its usual message.
+    void aStalledDiskServiceFreezesNothing() {
+        QJsonObject device{{"name", "sr0"}, {"device", "/dev/null"}};
+        QJsonObject drive{{"id", "DVD_RW"},
+                          {"media_compatibility", QJsonArray{"optical_cd"}},
+                          {"devices", QJsonArray{device}}};
+        testsupport::UDisks2StandIn standIn(bus_->address(),
+                                            QJsonObject{{"drives", QJsonArray{drive}}});
+        QVERIFY(standIn.ok());
+        tk::UDisks2Service udisks2(300);
+        fake_->platform.diskService = &udisks2;
+        start("/dev/null", std::chrono::milliseconds(1500));
+        standIn.pause();
+        QElapsedTimer clock;
+        qint64 last = 0;
+        qint64 longest = 0;
+        bool boxSeen = false;
+        QTimer beat;
+        connect(&beat, &QTimer::timeout, this, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+            boxSeen = boxSeen || QApplication::activeModalWidget() != nullptr;
+        });
+        clock.start();
+        beat.start(10);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        wintest::picture(form_, "Image9")->clicked();
+        beat.stop();
+        QVERIFY2(longest < 100, qPrintable(QString("%1 ms without an answer").arg(longest)));
+        QVERIFY(boxSeen);
+        QCOMPARE(errors(), QStringList({QString::fromUtf8("O CD não tem o ficheiro Canção do "
+                                                          "Mar.mp3 (nenhum disco montado em "
+                                                          "/dev/null)")}));
+        standIn.resume();
+        QTRY_COMPARE(tk::BackgroundJob::stillRunning(), 0);
+        form_.reset();
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <set>
 
@@ -22,6 +23,7 @@
 #include "support/file_size_limit.h"
 #include "support/main_window.h"
 #include "support/windows.h"
+#include "toolkit/background_job.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_lercd.h"
 #include "windows/mp3_searcher.h"
@@ -171,7 +173,7 @@ class LerCdTest : public QObject {
         openReader();
         QVERIFY(!form_->isEnabled());
         QCOMPARE(wintest::combo(Form5, "CD_Numero")->currentText(), QString("3"));
-        QCOMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(), disc_->folder());
+        QTRY_COMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(), disc_->folder());
         QVERIFY(!canSave());
         read();
 
@@ -190,10 +192,12 @@ class LerCdTest : public QObject {
         QVERIFY(errors().isEmpty());
         QCOMPARE(readFile(path("lista.txt")), std::string(kList) + kSavedAsCd3);
         QCOMPARE(wintest::list(Form5, "Previsao")->count(), 0);
-        QCOMPARE(wintest::combo(Form5, "CD_Numero")->currentText(), QString("3"));
+        // The next disc goes under the next free number.
+        QCOMPARE(wintest::combo(Form5, "CD_Numero")->currentText(), QString("4"));
         QVERIFY(!canSave());
 
-        // Read again before closing: everything is already there and nothing can be saved.
+        // Read again as CD 3 before closing: everything is already there, nothing can be saved.
+        wintest::combo(Form5, "CD_Numero")->setEditText("3");
         read();
         QCOMPARE(entriesOf(wintest::list(Form5, "Previsao")), previewOf("xxxxxxxx"));
         QVERIFY(!canSave());
@@ -346,8 +350,8 @@ class LerCdTest : public QObject {
         fake_->diskService.mounts["/dev/sr0"] = {};
         setDrive("/dev/sr0");
         openReader();
-        QCOMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(),
-                 u("/dev/sr0: nenhum disco montado"));
+        QTRY_COMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(),
+                     u("/dev/sr0: nenhum disco montado"));
         read();
         QCOMPARE(errors(), QStringList({u("O disco em /dev/sr0 não pôde ser montado: veja se há um "
                                           "CD na unidade.")}));
@@ -363,9 +367,57 @@ class LerCdTest : public QObject {
                  u("/dev/sr0 → ") + disc_->folder());
     }
 
+    // A save compares with the list as the file holds it then: what another copy of the program
+    // saved meanwhile is not written twice.
+    void aDiscSavedMeanwhileIsNotSavedTwice() {
+        openReader();
+        read();
+        writeFile(path("lista.txt"), std::string(kList) + kSavedAsCd3);
+        QTest::mouseClick(wintest::button(Form5, "Gravar"), Qt::LeftButton);
+        QVERIFY(errors().isEmpty());
+        QCOMPARE(readFile(path("lista.txt")), std::string(kList) + kSavedAsCd3);
+        QCOMPARE(status(), u("Nada de novo para gravar: a lista já tem tudo o que está no CD."));
+    }
+
+    // A mount that never answers holds nothing: the window closes at once, its reading let go of;
+    // a link a user made to a device is mounted through the node it names.
+    void closingWhileAMountHangsReturnsAtOnce() {
+        const QString link = QString("/dev/mp3-test-%1").arg(QCoreApplication::applicationPid());
+        if (!QFile::link("/dev/null", link)) QSKIP("no right to make a link under /dev");
+        struct StalledMount : tk::fakes::RecordingDiskService {
+            std::shared_future<void> released;
+            std::optional<std::string> mount(const std::string& device) override {
+                released.wait();
+                return RecordingDiskService::mount(device);
+            }
+        } disks;
+        std::promise<void> release;
+        disks.released = release.get_future().share();
+        disks.answers = true;
+        disks.mounts["/dev/null"] = {};
+        fake_->platform.diskService = &disks;
+        setDrive(link);
+        openReader();
+        QTRY_COMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(),
+                     link + u(": nenhum disco montado"));
+        QTest::mouseClick(wintest::button(Form5, "Ler"), Qt::LeftButton);
+        QPointer<TForm5> reader = Form5;
+        reader->close();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+        QVERIFY(reader.isNull());
+        QVERIFY(tk::BackgroundJob::stillRunning() > 0);
+        release.set_value();
+        QTRY_COMPARE(tk::BackgroundJob::stillRunning(), 0);
+        QFile::remove(link);
+        fake_->platform.diskService = &fake_->diskService;
+        QCOMPARE(disks.mountCalls, std::vector<std::string>{"/dev/null"});
+        QVERIFY(errors().isEmpty());
+    }
+
     // What the window says of the drive it will read, and whether it can read it.
     void theDriveAsShown_data() {
-        QTest::addColumn<QString>("drive");  // line 2 of "config.ini"; empty: no "config.ini"
+        QTest::addColumn<QString>("drive");  // line 2 of "config.ini"; "none": no "config.ini"
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("canRead");
         QTest::newRow("letter") << "D:" << u("D: (/dev/sr0) → /media/MEUCD") << true;
@@ -374,7 +426,10 @@ class LerCdTest : public QObject {
             << true;
         QTest::newRow("device") << "/dev/sr0" << u("/dev/sr0 → /media/MEUCD") << true;
         QTest::newRow("no config.ini")
-            << "" << u("Não foi possível ler \"config.ini\" (File not found)") << false;
+            << "none" << u("Não foi possível ler \"config.ini\" (File not found)") << false;
+        QTest::newRow("empty line")
+            << "" << u("A unidade de CD não está definida no ficheiro \"config.ini\"") << true;
+        QTest::newRow("folder under /dev") << "/dev/shm" << u("/dev/shm") << true;
     }
     void theDriveAsShown() {
         QFETCH(QString, drive);
@@ -383,7 +438,7 @@ class LerCdTest : public QObject {
         fake_->diskService.answers = true;
         fake_->diskService.drives = {"/dev/sr0"};
         fake_->diskService.mounts["/dev/sr0"] = {"/media/MEUCD"};
-        if (drive.isEmpty()) {
+        if (drive == "none") {
             QFile::remove(path("config.ini"));
         } else {
             setDrive(drive);
@@ -391,8 +446,8 @@ class LerCdTest : public QObject {
         mp3::TextFile list(path("lista.txt").toStdString());
         mp3::Catalogue none;
         TForm5 window(*fake_, list, none, nullptr);
-        const QString text = wintest::find<QLabel>(&window, "Unidade")->text();
-        QVERIFY2(text.startsWith(shown), qPrintable(text));
+        const QLabel* unidade = wintest::find<QLabel>(&window, "Unidade");
+        QTRY_VERIFY2(unidade->text().startsWith(shown), qPrintable(unidade->text()));
         QCOMPARE(wintest::button(&window, "Ler")->isEnabled(), canRead);
     }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -404,6 +405,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(errors(),
                  QStringList({QString::fromUtf8("Nenhum programa do ambiente de trabalho abre ") +
                               QString::fromStdString(loose) + "."}));
+    }
+
+    // A player that passes for a program but does not start, and a drive never set, are said.
+    void aPlayThatCannotStartIsReported() {
+        start(path("lista.txt"));
+        dir_->putOnCd("Madonna - Ray of Light.mp3");
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        fake_->processStarter.fails = ENOEXEC;
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(errors().value(0),
+                 QString::fromUtf8("O leitor %1 não pôde ser iniciado na pasta %2: não é um "
+                                   "programa que o sistema saiba executar (a um script falta a "
+                                   "primeira linha \"#!\")")
+                     .arg(path("player"), path("cd")));
+        writeFile(path("config.ini"), path("player").toStdString() + "\r\n\r\n");
+        form_->Sobre1Click();
+        closeChild(Form4);
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(errors().value(1),
+                 QString::fromUtf8("A unidade de CD não está definida no ficheiro \"config.ini\": "
+                                   "escolha-a em Ficheiro > Configuração."));
+        QCOMPARE(fake_->processStarter.starts.size(), 1u);
     }
 
     void playingWithoutASelectionReportsTheListError() {
