@@ -87,29 +87,33 @@ class CheckArtwork : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("natural");  // natural pictures may be smaller than `size`
-        auto row = [](const char* name, QSize size, bool natural = false) {
-            QTest::newRow(name) << QString::fromLatin1(name) << size << natural;
+        QTest::addColumn<bool>("english");  // has an English twin under en/
+        enum Fit { Fixed, Natural };
+        enum Words { Same, English };
+        auto row = [](const char* name, QSize size, Fit fit = Fixed, Words words = Same) {
+            QTest::newRow(name) << QString::fromLatin1(name) << size << (fit == Natural)
+                                << (words == English);
         };
         row("frame.jpg", {250, 150});
         row("frame_help.jpg", {360, 460});
         row("title_mp3.jpg", {89, 49});
-        row("title_cds_completos.jpg", {257, 57});
-        row("title_conteudo_do_cd.jpg", {289, 57});
-        row("title_pesquisa_de_mp3.jpg", {289, 57});
-        row("title_novo_mp3.jpg", {165, 61});
-        row("title_novo_album.jpg", {194, 61});
-        row("title_ler_cd.jpg", {153, 57});
-        row("caption_presente_no_cd.jpg", {169, 25});
-        row("caption_texto_a_procurar.jpg", {177, 33}, true);
-        row("caption_mp3_encontrados.jpg", {185, 33}, true);
-        row("caption_cds_encontrados.jpg", {153, 33}, true);
-        row("caption_musicas_do_cd.jpg", {123, 30});
-        row("caption_nome_do_artista.jpg", {138, 27});
-        row("caption_nome_do_album.jpg", {141, 28});
-        row("caption_cd_no.jpg", {123, 30});
-        row("caption_introduza_os_mp3.jpg", {267, 24});
+        row("title_cds_completos.jpg", {257, 57}, Fixed, English);
+        row("title_conteudo_do_cd.jpg", {289, 57}, Fixed, English);
+        row("title_pesquisa_de_mp3.jpg", {289, 57}, Fixed, English);
+        row("title_novo_mp3.jpg", {165, 61}, Fixed, English);
+        row("title_novo_album.jpg", {194, 61}, Fixed, English);
+        row("title_ler_cd.jpg", {153, 57}, Fixed, English);
+        row("caption_presente_no_cd.jpg", {169, 25}, Fixed, English);
+        row("caption_texto_a_procurar.jpg", {177, 33}, Natural, English);
+        row("caption_mp3_encontrados.jpg", {185, 33}, Natural, English);
+        row("caption_cds_encontrados.jpg", {153, 33}, Natural, English);
+        row("caption_musicas_do_cd.jpg", {123, 30}, Fixed, English);
+        row("caption_nome_do_artista.jpg", {138, 27}, Fixed, English);
+        row("caption_nome_do_album.jpg", {141, 28}, Fixed, English);
+        row("caption_cd_no.jpg", {123, 30}, Fixed, English);
+        row("caption_introduza_os_mp3.jpg", {267, 24}, Fixed, English);
         row("button_play.jpg", {129, 33});
-        row("button_procurar.jpg", {145, 57});
+        row("button_procurar.jpg", {145, 57}, Fixed, English);
         row("decoration.jpg", {329, 545});
     }
 
@@ -117,6 +121,7 @@ class CheckArtwork : public QObject {
         QFETCH(QString, name);
         QFETCH(QSize, size);
         QFETCH(bool, natural);
+        QFETCH(bool, english);
         const QImage image = loadJpeg(name);
         QVERIFY2(!image.isNull(), "missing, unreadable or not a baseline JPEG");
         if (natural) {
@@ -125,33 +130,56 @@ class CheckArtwork : public QObject {
         } else {
             QCOMPARE(image.size(), size);
         }
+        // The English twin is shown in the same box, so it must have exactly the same size.
+        const QString twinName = QStringLiteral("en/") + name;
+        if (!english) {
+            QVERIFY2(!QFile::exists(m_first.filePath(QStringLiteral("artwork/") + twinName)),
+                     "an English twin of a picture whose words read the same");
+            return;
+        }
+        const QImage twin = loadJpeg(twinName);
+        QVERIFY2(!twin.isNull(), "English twin missing, unreadable or not a baseline JPEG");
+        QCOMPARE(twin.size(), image.size());
+        QVERIFY2(twin != image, "the English twin shows the Portuguese words");
     }
 
     void captionWordsStayInsideTheirBox_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("wordBox");
         QTest::addColumn<int>("minWidth");  // the words must span at least this many columns
-        QTest::newRow("presente no cd")
-            << "caption_presente_no_cd.jpg" << QRect(0, 0, 169, 25) << 110;
-        QTest::newRow("texto a procurar")
-            << "caption_texto_a_procurar.jpg" << QRect(0, 0, 177, 33) << 100;
-        QTest::newRow("mp3 encontrados")
-            << "caption_mp3_encontrados.jpg" << QRect(0, 0, 185, 33) << 100;
-        QTest::newRow("cds encontrados")
-            << "caption_cds_encontrados.jpg" << QRect(0, 0, 153, 33) << 100;
-        QTest::newRow("musicas do cd") << "caption_musicas_do_cd.jpg" << QRect(0, 0, 123, 25) << 90;
-        QTest::newRow("nome do artista")
-            << "caption_nome_do_artista.jpg" << QRect(0, 0, 137, 25) << 90;
-        QTest::newRow("nome do album") << "caption_nome_do_album.jpg" << QRect(0, 0, 141, 25) << 90;
-        QTest::newRow("cd no") << "caption_cd_no.jpg" << QRect(0, 0, 97, 25) << 35;
-        QTest::newRow("introduza os mp3")
-            << "caption_introduza_os_mp3.jpg" << QRect(0, 0, 265, 23) << 200;
+        // A caption whose number follows it ends its words where this caption's words end.
+        QTest::addColumn<QString>("endsLike");
+        auto row = [](const char* tag, const char* name, QRect wordBox, int minWidth,
+                      const char* endsLike = "") {
+            QTest::newRow(tag) << QString::fromLatin1(name) << wordBox << minWidth
+                               << QString::fromLatin1(endsLike);
+        };
+        row("presente no cd", "caption_presente_no_cd.jpg", {0, 0, 169, 25}, 110);
+        row("texto a procurar", "caption_texto_a_procurar.jpg", {0, 0, 177, 33}, 100);
+        row("mp3 encontrados", "caption_mp3_encontrados.jpg", {0, 0, 185, 33}, 100);
+        row("cds encontrados", "caption_cds_encontrados.jpg", {0, 0, 153, 33}, 100);
+        row("musicas do cd", "caption_musicas_do_cd.jpg", {0, 0, 123, 25}, 90);
+        row("nome do artista", "caption_nome_do_artista.jpg", {0, 0, 137, 25}, 90);
+        row("nome do album", "caption_nome_do_album.jpg", {0, 0, 141, 25}, 90);
+        row("cd no", "caption_cd_no.jpg", {0, 0, 97, 25}, 35);
+        row("introduza os mp3", "caption_introduza_os_mp3.jpg", {0, 0, 265, 23}, 200);
+        row("en on cd no", "en/caption_presente_no_cd.jpg", {0, 0, 169, 25}, 60,
+            "caption_presente_no_cd.jpg");
+        row("en text to find", "en/caption_texto_a_procurar.jpg", {0, 0, 177, 33}, 70);
+        row("en mp3s found", "en/caption_mp3_encontrados.jpg", {0, 0, 185, 33}, 75);
+        row("en cds found", "en/caption_cds_encontrados.jpg", {0, 0, 153, 33}, 70);
+        row("en songs on cd", "en/caption_musicas_do_cd.jpg", {0, 0, 123, 25}, 80);
+        row("en artist name", "en/caption_nome_do_artista.jpg", {0, 0, 137, 25}, 75);
+        row("en album name", "en/caption_nome_do_album.jpg", {0, 0, 141, 25}, 75);
+        row("en cd no", "en/caption_cd_no.jpg", {0, 0, 97, 25}, 40);
+        row("en enter the mp3s", "en/caption_introduza_os_mp3.jpg", {0, 0, 265, 23}, 180);
     }
 
     void captionWordsStayInsideTheirBox() {
         QFETCH(QString, name);
         QFETCH(QRect, wordBox);
         QFETCH(int, minWidth);
+        QFETCH(QString, endsLike);
         const QImage image = loadJpeg(name);
         QVERIFY(!image.isNull());
         for (int y = 0; y < image.height(); ++y)
@@ -161,7 +189,12 @@ class CheckArtwork : public QObject {
                         QStringLiteral("lit pixel at %1,%2 outside the word box").arg(x).arg(y)));
         const QRect words = extentOf(image, isRed);
         QVERIFY2(words.width() >= minWidth, "the words are missing or too small");
+        QVERIFY2(image.rect().adjusted(1, 1, -1, -1).contains(words),
+                 "the words run into the picture's edge and are cut there");
         QVERIFY2(words.height() >= 12, "the words are too short to read");
+        if (!endsLike.isEmpty())
+            QVERIFY2(std::abs(words.right() - extentOf(loadJpeg(endsLike), isRed).right()) <= 1,
+                     "the words do not end next to the number that follows them");
         // Solid caption red, not a faint or shaded rendering.
         int strong = 0;
         for (int y = words.top(); y <= words.bottom(); ++y)
@@ -186,20 +219,36 @@ class CheckArtwork : public QObject {
 
     void titlesAreLargeGlossyRedWords_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("twin");  // the Portuguese title an English one stands in for
         for (const char* name : {"title_mp3.jpg", "title_cds_completos.jpg",
                                  "title_conteudo_do_cd.jpg", "title_pesquisa_de_mp3.jpg",
                                  "title_novo_mp3.jpg", "title_novo_album.jpg", "title_ler_cd.jpg"})
-            QTest::newRow(name) << QString::fromLatin1(name);
+            QTest::newRow(name) << QString::fromLatin1(name) << QString();
+        for (const char* name :
+             {"title_cds_completos.jpg", "title_conteudo_do_cd.jpg", "title_pesquisa_de_mp3.jpg",
+              "title_novo_mp3.jpg", "title_novo_album.jpg", "title_ler_cd.jpg"})
+            QTest::newRow(qPrintable(QStringLiteral("en/") + QLatin1String(name)))
+                << QStringLiteral("en/") + QLatin1String(name) << QString::fromLatin1(name);
     }
 
     void titlesAreLargeGlossyRedWords() {
         QFETCH(QString, name);
+        QFETCH(QString, twin);
         const QImage image = loadJpeg(name);
         QVERIFY(!image.isNull());
-        const QRect words =
-            extentOf(image, [](QRgb p) { return qRed(p) >= 70 && qRed(p) - qGreen(p) >= 40; });
+        auto wordsOf = [](const QImage& picture) {
+            return extentOf(picture,
+                            [](QRgb p) { return qRed(p) >= 70 && qRed(p) - qGreen(p) >= 40; });
+        };
+        const QRect words = wordsOf(image);
         QVERIFY2(words.width() >= image.width() * 3 / 4, "the words do not fill the width");
         QVERIFY2(words.height() >= image.height() / 2, "the words do not fill the height");
+        QVERIFY2(image.rect().adjusted(1, 1, -1, -1).contains(words),
+                 "the words run into the picture's edge and are cut there");
+        // Titles side by side in a window share one letter size in either language.
+        if (!twin.isEmpty())
+            QVERIFY2(words.height() <= wordsOf(loadJpeg(twin)).height() + 1,
+                     "the letters are larger than the Portuguese title's");
         for (const QPoint corner :
              {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1)})
             QVERIFY2(isDark(image.pixel(corner)), "the background is not black");
@@ -224,13 +273,16 @@ class CheckArtwork : public QObject {
     void buttonsHaveGoldRulesAndWords_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("emblem");
-        QTest::newRow("play") << "button_play.jpg" << true;
-        QTest::newRow("procurar") << "button_procurar.jpg" << false;
+        QTest::addColumn<QString>("twin");  // the Portuguese button an English one stands in for
+        QTest::newRow("play") << "button_play.jpg" << true << QString();
+        QTest::newRow("procurar") << "button_procurar.jpg" << false << QString();
+        QTest::newRow("en search") << "en/button_procurar.jpg" << false << "button_procurar.jpg";
     }
 
     void buttonsHaveGoldRulesAndWords() {
         QFETCH(QString, name);
         QFETCH(bool, emblem);
+        QFETCH(QString, twin);
         const QImage image = loadJpeg(name);
         QVERIFY(!image.isNull());
         auto ruleRows = [&](int from, int to) {
@@ -265,6 +317,16 @@ class CheckArtwork : public QObject {
         const QRect words = extentOf(image.copy(face), isGold);
         QVERIFY2(words.width() >= image.width() / 3, "the gold words are missing");
         QVERIFY2(words.height() >= face.height() / 3, "the gold words are too small");
+        QVERIFY2(words.left() > 0 && words.right() < face.width() - 1,
+                 "the words run into the button's edge and are cut there");
+        if (!twin.isEmpty()) {
+            // Between the rules, which lie within six rows of the top and bottom.
+            auto lettersOf = [](const QImage& picture) {
+                return extentOf(picture.copy(0, 6, picture.width(), picture.height() - 12), isGold);
+            };
+            QVERIFY2(lettersOf(image).height() <= lettersOf(loadJpeg(twin)).height() + 1,
+                     "the letters are larger than the Portuguese button's");
+        }
     }
 
     void framesAreWhiteFieldsWithThinDarkRims_data() {
@@ -367,7 +429,7 @@ class CheckArtwork : public QObject {
     void generatorIsReproducible() {
         const QStringList first = filesUnder(m_first.path());
         QCOMPARE(first, filesUnder(m_second.path()));
-        QCOMPARE(first.size(), 27);
+        QCOMPARE(first.size(), 43);
         for (const QString& name : first) {
             QFile a(m_first.filePath(name));
             QFile b(m_second.filePath(name));

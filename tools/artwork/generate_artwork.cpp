@@ -10,7 +10,9 @@
 #include <QTextStream>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "jpeg_file.h"
 #include "painting.h"
@@ -75,7 +77,10 @@ QImage paintFrame(int width, int height) {
 // ---------------------------------------------------------------------------------------------
 // Titles: glossy red words with a dark rim and shadow.
 
-QImage paintTitle(const Fonts& fonts, const QString& text, QSize natural, QSize shown) {
+// `twin` are the Portuguese words of the title: other words are set no larger than those, so that
+// every title of a window keeps one letter size in either language.
+QImage paintTitle(const Fonts& fonts, const QString& text, const QString& twin, QSize natural,
+                  QSize shown) {
     QImage image = artwork::blackCanvas(natural.width(), natural.height());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -87,7 +92,8 @@ QImage paintTitle(const Fonts& fonts, const QString& text, QSize natural, QSize 
     const qreal marginY = std::max(3.0, shown.height() * 0.09);
     const QRectF box(marginX, marginY, shown.width() - 2 * marginX - 1,
                      shown.height() - 2 * marginY - 1);
-    const QPainterPath word = artwork::fitInto(fonts.title.outline(text, 100), box, 0.85);
+    const qreal largest = artwork::fitScale(fonts.title.outline(twin, 100), box, 0.85);
+    const QPainterPath word = artwork::fitInto(fonts.title.outline(text, 100), box, 0.85, largest);
     const QRectF bounds = word.boundingRect();
 
     artwork::paintShadow(painter, word, QColor(0x60, 0x0C, 0x0C), QPointF(1.5, 2.0), 2);
@@ -146,41 +152,39 @@ QPainterPath ordinalSign(qreal left, qreal size) {
     return sign.simplified();
 }
 
-struct Caption {
-    QString text;
-    bool ordinal = false;  // append the ordinal sign after the text
-};
-
-QPainterPath captionPath(const Fonts& fonts, const Caption& caption) {
-    QPainterPath path = fonts.caption.outline(caption.text, kCaptionSize)
+// Words that end in the ordinal sign ("nº") end in the drawn sign above, not the font's glyph.
+QPainterPath captionPath(const Fonts& fonts, const QString& words) {
+    const bool ordinal = words.endsWith(u'º');
+    QPainterPath path = fonts.caption.outline(ordinal ? words.chopped(1) : words, kCaptionSize)
                             .translated(kCaptionLeft, kCaptionBaseline);
-    if (caption.ordinal)
+    if (ordinal)
         path.addPath(ordinalSign(path.boundingRect().right() + kCaptionSize * 0.06, kCaptionSize));
     return path;
 }
 
-// Paints a caption; `wordBox` is where the words are allowed, and a caption that spills out of it
-// is an error, because the program shows only that much of the picture.
-QImage paintCaption(const Fonts& fonts, const Caption& caption, QSize size, const QRect& wordBox) {
-    QPainterPath path = captionPath(fonts, caption);
-    QRectF bounds = path.boundingRect();
+// The words of a caption placed within `wordBox`, narrowed if need be; a caption that spills out
+// of it is an error, because the program shows only that much of the picture.
+QPainterPath fittedCaption(const Fonts& fonts, const QString& words, const QRect& wordBox) {
+    QPainterPath path = captionPath(fonts, words);
+    const QRectF bounds = path.boundingRect();
     const qreal limit =
         wordBox.x() + wordBox.width() - 1.0;  // one clear column for the antialiased edge
     if (bounds.right() > limit) {
         // Narrow the words just enough to fit, within reason.
         const qreal squeeze = (limit - kCaptionLeft) / (bounds.right() - kCaptionLeft);
         if (squeeze < 0.88)
-            throw std::runtime_error("caption \"" + caption.text.toStdString() +
+            throw std::runtime_error("caption \"" + words.toStdString() +
                                      "\" is far too wide for its box");
         QTransform narrow;
         narrow.translate(kCaptionLeft, 0).scale(squeeze, 1).translate(-kCaptionLeft, 0);
         path = narrow.map(path);
-        bounds = path.boundingRect();
     }
-    if (!QRectF(wordBox).adjusted(0, 0, 1, 1).contains(bounds))
-        throw std::runtime_error("caption \"" + caption.text.toStdString() +
-                                 "\" spills out of its box");
+    if (!QRectF(wordBox).adjusted(0, 0, 1, 1).contains(path.boundingRect()))
+        throw std::runtime_error("caption \"" + words.toStdString() + "\" spills out of its box");
+    return path;
+}
 
+QImage paintCaption(const QPainterPath& path, QSize size) {
     QImage image = artwork::blackCanvas(size.width(), size.height());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -190,12 +194,11 @@ QImage paintCaption(const Fonts& fonts, const Caption& caption, QSize size, cons
     return image;
 }
 
-// A caption shown at its natural size: as wide as its words, never beyond `limit`.
-QImage paintNaturalCaption(const Fonts& fonts, const Caption& caption, QSize limit) {
-    const QRectF bounds = captionPath(fonts, caption).boundingRect();
-    const int width = std::min(limit.width(), static_cast<int>(std::ceil(bounds.right())) + 3);
-    const int height = std::min(limit.height(), 30);
-    return paintCaption(fonts, caption, QSize(width, height), QRect(0, 0, width, 25));
+// The size of a caption shown at its natural size: as wide as its words, never beyond `limit`.
+QSize naturalCaptionSize(const Fonts& fonts, const QString& words, QSize limit) {
+    const QRectF bounds = captionPath(fonts, words).boundingRect();
+    return {std::min(limit.width(), static_cast<int>(std::ceil(bounds.right())) + 3),
+            std::min(limit.height(), 30)};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -207,7 +210,9 @@ void paintGoldRule(QPainter& painter, int y, int width) {
     painter.fillRect(QRect(0, y + 1, width, 1), QColor(0xB8, 0x86, 0x0B));
 }
 
-QImage paintButton(const Fonts& fonts, const QString& text, QSize size, bool emblem) {
+// `twin` are the Portuguese words of the button, as for a title.
+QImage paintButton(const Fonts& fonts, const QString& text, const QString& twin, QSize size,
+                   bool emblem) {
     QImage image = artwork::blackCanvas(size.width(), size.height());
     QPainter painter(&image);
     const int ruleGap = size.height() >= 48 ? 3 : 2;
@@ -228,7 +233,9 @@ QImage paintButton(const Fonts& fonts, const QString& text, QSize size, bool emb
     // narrow.
     const QRectF room =
         textArea.adjusted(4, (size.height() - capHeight) / 2, -4, -(size.height() - capHeight) / 2);
-    const QPainterPath word = artwork::fitInto(fonts.button.outline(text, 100), room, 0.84);
+    const qreal largest = artwork::fitScale(fonts.button.outline(twin, 100), room, 0.84);
+    const QPainterPath word =
+        artwork::fitInto(fonts.button.outline(text, 100), room, 0.84, largest);
     const QRectF bounds = word.boundingRect();
 
     artwork::paintShadow(painter, word, QColor(0x40, 0x30, 0x08), QPointF(1.0, 1.0), 1);
@@ -309,58 +316,109 @@ void writePng(const QString& path, const QImage& image) {
     writeFile(path, bytes);
 }
 
+// ---------------------------------------------------------------------------------------------
+// The pictures that carry words, each drawn once per language of the interface.
+
+// Draws a picture's `words`; `portuguese` are its Portuguese words, which set the size of a picture
+// as wide as its words and the letter size of one that fits its words to its box, so that its
+// English twin looks the same in the same box.
+using PaintWords =
+    std::function<QImage(const Fonts& fonts, const QString& words, const QString& portuguese)>;
+
+PaintWords title(QSize natural, QSize shown) {
+    return [=](const Fonts& fonts, const QString& words, const QString& portuguese) {
+        return paintTitle(fonts, words, portuguese, natural, shown);
+    };
+}
+
+// Where a caption's words sit when they are narrower than the Portuguese ones: from the left, or,
+// for a caption that leads into a number shown just right of it, ending where the Portuguese words
+// end, so the words stay as close to the number.
+enum class Flush { Left, Right };
+
+PaintWords caption(QSize size, QRect wordBox, Flush flush = Flush::Left) {
+    return [=](const Fonts& fonts, const QString& words, const QString& portuguese) {
+        QPainterPath path = fittedCaption(fonts, words, wordBox);
+        if (flush == Flush::Right && words != portuguese)
+            path.translate(fittedCaption(fonts, portuguese, wordBox).boundingRect().right() -
+                               path.boundingRect().right(),
+                           0);
+        return paintCaption(path, size);
+    };
+}
+
+PaintWords naturalCaption(QSize limit) {
+    return [=](const Fonts& fonts, const QString& words, const QString& portuguese) {
+        const QSize size = naturalCaptionSize(fonts, portuguese, limit);
+        return paintCaption(fittedCaption(fonts, words, QRect(0, 0, size.width(), 25)), size);
+    };
+}
+
+PaintWords button(QSize size, bool emblem) {
+    return [=](const Fonts& fonts, const QString& words, const QString& portuguese) {
+        return paintButton(fonts, words, portuguese, size, emblem);
+    };
+}
+
+struct WordedPicture {
+    const char* name;
+    QString portuguese;
+    QString english;  // empty where the words read the same in English: no English twin
+    PaintWords paint;
+};
+
+const std::vector<WordedPicture>& wordedPictures() {
+    static const std::vector<WordedPicture> pictures = {
+        {"title_mp3", "MP3", "", title({89, 49}, {89, 49})},
+        {"title_cds_completos", "CDs Completos", "Complete CDs", title({257, 57}, {257, 57})},
+        {"title_conteudo_do_cd", "Conteúdo do CD", "CD Contents", title({289, 57}, {289, 57})},
+        {"title_pesquisa_de_mp3", "Pesquisa de MP3", "MP3 Search", title({289, 57}, {289, 57})},
+        {"title_novo_mp3", "Novo MP3", "New MP3", title({165, 61}, {193, 57})},
+        {"title_novo_album", "Novo Álbum", "New Album", title({194, 61}, {217, 57})},
+        {"title_ler_cd", "Ler CD", "Read CD", title({153, 57}, {153, 57})},
+        {"caption_presente_no_cd", "Presente no CD nº", "On CD no.",
+         caption({169, 25}, {0, 0, 169, 25}, Flush::Right)},
+        {"caption_texto_a_procurar", "Texto a Procurar", "Text to Find", naturalCaption({177, 33})},
+        {"caption_mp3_encontrados", "MP3 Encontrados", "MP3s Found", naturalCaption({185, 33})},
+        {"caption_cds_encontrados", "CDs Encontrados", "CDs Found", naturalCaption({153, 33})},
+        {"caption_musicas_do_cd", "Músicas do CD", "Songs on CD",
+         caption({123, 30}, {0, 0, 123, 25})},
+        {"caption_nome_do_artista", "Nome do Artista", "Artist Name",
+         caption({138, 27}, {0, 0, 137, 25})},
+        {"caption_nome_do_album", "Nome do Álbum", "Album Name",
+         caption({141, 28}, {0, 0, 141, 25})},
+        {"caption_cd_no", "CD nº", "CD no.", caption({123, 30}, {0, 0, 97, 25})},
+        {"caption_introduza_os_mp3", "Introduza os MP3 (um por linha)",
+         "Enter the MP3s (one per line)", caption({267, 24}, {0, 0, 265, 23})},
+        {"button_play", "PLAY !", "", button({129, 33}, true)},
+        {"button_procurar", "PROCURAR", "SEARCH", button({145, 57}, false)},
+    };
+    return pictures;
+}
+
 void generate(const QDir& root) {
     const Fonts fonts;
-    if (!root.mkpath(QStringLiteral("artwork")) || !root.mkpath(QStringLiteral("icon")))
+    if (!root.mkpath(QStringLiteral("artwork/en")) || !root.mkpath(QStringLiteral("icon")))
         throw std::runtime_error("cannot create directories under " +
                                  root.absolutePath().toStdString());
-    const QString art = root.filePath(QStringLiteral("artwork/"));
     QTextStream out(stdout);
-    auto jpeg = [&](const char* name, const QImage& image) {
-        writeJpeg(art + QLatin1String(name), image);
+    auto jpeg = [&](const QString& name, const QImage& image) {
+        writeJpeg(root.filePath(QStringLiteral("artwork/") + name), image);
         out << "artwork/" << name << ' ' << image.width() << 'x' << image.height() << '\n';
     };
 
-    jpeg("frame.jpg", paintFrame(250, 150));
-    jpeg("frame_help.jpg", paintFrame(360, 460));
+    jpeg(QStringLiteral("frame.jpg"), paintFrame(250, 150));
+    jpeg(QStringLiteral("frame_help.jpg"), paintFrame(360, 460));
 
-    jpeg("title_mp3.jpg", paintTitle(fonts, QStringLiteral("MP3"), {89, 49}, {89, 49}));
-    jpeg("title_cds_completos.jpg",
-         paintTitle(fonts, QStringLiteral("CDs Completos"), {257, 57}, {257, 57}));
-    jpeg("title_conteudo_do_cd.jpg",
-         paintTitle(fonts, QStringLiteral("Conteúdo do CD"), {289, 57}, {289, 57}));
-    jpeg("title_pesquisa_de_mp3.jpg",
-         paintTitle(fonts, QStringLiteral("Pesquisa de MP3"), {289, 57}, {289, 57}));
-    jpeg("title_novo_mp3.jpg", paintTitle(fonts, QStringLiteral("Novo MP3"), {165, 61}, {193, 57}));
-    jpeg("title_novo_album.jpg",
-         paintTitle(fonts, QStringLiteral("Novo Álbum"), {194, 61}, {217, 57}));
-    jpeg("title_ler_cd.jpg", paintTitle(fonts, QStringLiteral("Ler CD"), {153, 57}, {153, 57}));
+    for (const WordedPicture& picture : wordedPictures()) {
+        const QString file = QLatin1String(picture.name) + QStringLiteral(".jpg");
+        jpeg(file, picture.paint(fonts, picture.portuguese, picture.portuguese));
+        if (!picture.english.isEmpty())
+            jpeg(QStringLiteral("en/") + file,
+                 picture.paint(fonts, picture.english, picture.portuguese));
+    }
 
-    jpeg("caption_presente_no_cd.jpg",
-         paintCaption(fonts, {QStringLiteral("Presente no CD n"), true}, {169, 25},
-                      {0, 0, 169, 25}));
-    jpeg("caption_texto_a_procurar.jpg",
-         paintNaturalCaption(fonts, {QStringLiteral("Texto a Procurar")}, {177, 33}));
-    jpeg("caption_mp3_encontrados.jpg",
-         paintNaturalCaption(fonts, {QStringLiteral("MP3 Encontrados")}, {185, 33}));
-    jpeg("caption_cds_encontrados.jpg",
-         paintNaturalCaption(fonts, {QStringLiteral("CDs Encontrados")}, {153, 33}));
-    jpeg("caption_musicas_do_cd.jpg",
-         paintCaption(fonts, {QStringLiteral("Músicas do CD")}, {123, 30}, {0, 0, 123, 25}));
-    jpeg("caption_nome_do_artista.jpg",
-         paintCaption(fonts, {QStringLiteral("Nome do Artista")}, {138, 27}, {0, 0, 137, 25}));
-    jpeg("caption_nome_do_album.jpg",
-         paintCaption(fonts, {QStringLiteral("Nome do Álbum")}, {141, 28}, {0, 0, 141, 25}));
-    jpeg("caption_cd_no.jpg",
-         paintCaption(fonts, {QStringLiteral("CD n"), true}, {123, 30}, {0, 0, 97, 25}));
-    jpeg("caption_introduza_os_mp3.jpg",
-         paintCaption(fonts, {QStringLiteral("Introduza os MP3 (um por linha)")}, {267, 24},
-                      {0, 0, 265, 23}));
-
-    jpeg("button_play.jpg", paintButton(fonts, QStringLiteral("PLAY !"), {129, 33}, true));
-    jpeg("button_procurar.jpg", paintButton(fonts, QStringLiteral("PROCURAR"), {145, 57}, false));
-
-    jpeg("decoration.jpg", paintDecoration());
+    jpeg(QStringLiteral("decoration.jpg"), paintDecoration());
 
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString name = QStringLiteral("icon/mp3_search_%1.png").arg(size);

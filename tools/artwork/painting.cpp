@@ -8,6 +8,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -44,22 +45,38 @@ QPainterPath FontFile::outline(const QString& text, qreal pixelSize) const {
     return result;
 }
 
-QPainterPath fitInto(const QPainterPath& path, const QRectF& box, qreal minAspect) {
-    const QRectF bounds = path.boundingRect();
-    if (bounds.isEmpty() || box.isEmpty()) return {};
+namespace {
+
+// The horizontal and vertical scales that fit a shape of `bounds` into `box`.
+QPointF fitScales(const QRectF& bounds, const QRectF& box, qreal minAspect, qreal maxScale) {
     const qreal byWidth = box.width() / bounds.width();
-    const qreal byHeight = box.height() / bounds.height();
+    const qreal byHeight = std::min(box.height() / bounds.height(), maxScale);
     qreal sx = std::min(byWidth, byHeight);
     qreal sy = sx;
     if (byWidth < byHeight) {
         // Too wide for the box: narrow the letters a little rather than shrinking them all over.
         sy = std::min(byHeight, byWidth / minAspect);
     }
+    return {sx, sy};
+}
+
+}  // namespace
+
+QPainterPath fitInto(const QPainterPath& path, const QRectF& box, qreal minAspect, qreal maxScale) {
+    const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty() || box.isEmpty()) return {};
+    const QPointF scale = fitScales(bounds, box, minAspect, maxScale);
     QTransform transform;
     transform.translate(box.center().x(), box.center().y());
-    transform.scale(sx, sy);
+    transform.scale(scale.x(), scale.y());
     transform.translate(-bounds.center().x(), -bounds.center().y());
     return transform.map(path);
+}
+
+qreal fitScale(const QPainterPath& path, const QRectF& box, qreal minAspect) {
+    const QRectF bounds = path.boundingRect();
+    if (bounds.isEmpty() || box.isEmpty()) return 0;
+    return fitScales(bounds, box, minAspect, std::numeric_limits<qreal>::infinity()).y();
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <QRawFont>
 #include <QRectF>
 #include <QString>
+#include <limits>
 
 class QPainter;
 
@@ -30,7 +31,12 @@ class FontFile {
 
 // Scales `path` uniformly to fill `box` and centres it; the shape keeps its proportions unless it
 // is wider than the box allows, in which case it may be narrowed down to `minAspect` of its width.
-QPainterPath fitInto(const QPainterPath& path, const QRectF& box, qreal minAspect = 1.0);
+// Its height is scaled by at most `maxScale`, so that words can be kept to another's letter size.
+QPainterPath fitInto(const QPainterPath& path, const QRectF& box, qreal minAspect = 1.0,
+                     qreal maxScale = std::numeric_limits<qreal>::infinity());
+
+// How much fitInto scales the height of `path` for `box`.
+qreal fitScale(const QPainterPath& path, const QRectF& box, qreal minAspect = 1.0);
 
 // A Gaussian-like blur of a premultiplied ARGB picture (three box passes each way).
 QImage blurred(const QImage& image, int radius);
