@@ -18,7 +18,15 @@ It answers:
                                              is there org.freedesktop.UDisks2.Filesystem with
                                              Mount(a{sv}) -> s and Unmount(a{sv})
 and org.freedesktop.DBus.Properties Get and GetAll on each object. Device paths, symlinks and
-mount points are byte arrays ending in NUL, as udisks2 sends them.
+mount points are byte arrays ending in NUL, as udisks2 sends them. A Block's IdLabel and IdUUID
+are the disc's volume label and UUID, IdType "iso9660" when there is a disc ("" when not).
+
+For tests only, each block object also answers org.mp3search.Test.ChangeMedium(s iso): the disc
+in the drive is swapped while the service runs. What the stand-in mounted there is unmounted,
+MountPoints becomes empty and the new image's label and UUID are read from it; "" takes the disc
+out (IdLabel, IdUUID and IdType become "" and the Filesystem interface goes, so no Mount). The
+changed properties are signalled with PropertiesChanged, the interface with InterfacesAdded or
+InterfacesRemoved.
 
 The description (JSON; every key but "drives" optional):
 {
@@ -39,7 +47,9 @@ The description (JSON; every key but "drives" optional):
           "mount_points": [],        where it is mounted now
           "iso": "/tmp/disc.iso",    mounted with fuseiso at "mount_at" when Mount is called
           "mount_at": "/tmp/disc",   what Mount mounts at (created if missing) and returns
-          "mount_error": null        a text: Mount fails with org.freedesktop.UDisks2.Error.Failed
+          "mount_error": null,       a text: Mount fails with org.freedesktop.UDisks2.Error.Failed
+          "id_label": "ROCK",        IdLabel and IdUUID; by default what blkid reads from "iso"
+          "id_uuid": "2003-05-01-12-00-00-00"
         }
       ]
     }
@@ -69,6 +79,7 @@ DRIVE = "org.freedesktop.UDisks2.Drive"
 BLOCK = "org.freedesktop.UDisks2.Block"
 PARTITION = "org.freedesktop.UDisks2.Partition"
 FILESYSTEM = "org.freedesktop.UDisks2.Filesystem"
+TEST = "org.mp3search.Test"
 
 
 class UDisksError(dbus.DBusException):
@@ -86,6 +97,30 @@ def bytes_nul(text):
 
 def byte_arrays(texts):
     return dbus.Array([bytes_nul(t) for t in texts], signature="ay")
+
+
+def iso_identity(path):
+    """The label and UUID blkid gives an ISO 9660 image: from its primary volume descriptor, the
+    volume identifier and the creation time ("YYYY-MM-DD-HH-MM-SS-cc"; none when all zeros).
+    An image that cannot be read has neither: Mount is where that fails, as before."""
+    try:
+        with open(path, "rb") as image:
+            image.seek(0x8000)
+            pvd = image.read(2048)
+    except OSError:
+        return "", ""
+    if len(pvd) < 829 or pvd[0] != 1 or pvd[1:6] != b"CD001":
+        return "", ""
+    label = pvd[40:72].decode("latin-1").rstrip(" ")
+    date = pvd[813:829].decode("latin-1")
+    if not date.isdigit() or date == "0" * 16:
+        return label, ""
+    return label, "-".join([date[0:4]] + [date[i:i + 2] for i in range(4, 16, 2)])
+
+
+def identity_properties(label, uuid, disc):
+    return {"IdLabel": dbus.String(label), "IdUUID": dbus.String(uuid),
+            "IdType": dbus.String("iso9660" if disc else "")}
 
 
 def plain(value):
@@ -179,6 +214,26 @@ class BlockNode(Node):
         self.unmount_fuse()
         self._set_mount_points([])
 
+    @dbus.service.method(TEST, in_signature="s", out_signature="")
+    def ChangeMedium(self, iso):
+        label, uuid = iso_identity(iso) if iso else ("", "")
+        self.unmount_fuse()
+        if FILESYSTEM in self.interfaces:
+            self._set_mount_points([])
+        self.description["iso"] = iso
+        changed = identity_properties(label, uuid, bool(iso))
+        self.interfaces[BLOCK].update(changed)
+        self.PropertiesChanged(BLOCK, dbus.Dictionary(changed, signature="sv"),
+                               dbus.Array([], signature="s"))
+        if iso and FILESYSTEM not in self.interfaces:
+            self.interfaces[FILESYSTEM] = {"MountPoints": byte_arrays([])}
+            self.service.root.InterfacesAdded(
+                self.path, {FILESYSTEM: dbus.Dictionary(self.interfaces[FILESYSTEM],
+                                                        signature="sv")})
+        elif not iso and FILESYSTEM in self.interfaces:
+            del self.interfaces[FILESYSTEM]
+            self.service.root.InterfacesRemoved(self.path, [FILESYSTEM])
+
     def unmount_fuse(self):
         if self.fuse_mount:
             subprocess.run(["fusermount", "-u", self.fuse_mount], capture_output=True)
@@ -198,6 +253,14 @@ class Root(dbus.service.Object):
                  for name, props in node.interfaces.items()}, signature="sa{sv}")
              for node in self.service.nodes},
             signature="oa{sa{sv}}")
+
+    @dbus.service.signal(OBJECT_MANAGER, signature="oa{sa{sv}}")
+    def InterfacesAdded(self, path, interfaces):
+        pass
+
+    @dbus.service.signal(OBJECT_MANAGER, signature="oas")
+    def InterfacesRemoved(self, path, interfaces):
+        pass
 
 
 class Service:
@@ -223,16 +286,20 @@ class Service:
         for device in drive.get("devices", []):
             device = dict(device)
             device.setdefault("device", "/dev/" + device["name"])
+            disc = device.get("filesystem", True)
+            label, uuid = iso_identity(device["iso"]) if disc and device.get("iso") else ("", "")
             interfaces = {BLOCK: {
                 "Device": bytes_nul(device["device"]),
                 "PreferredDevice": bytes_nul(device["device"]),
                 "Symlinks": byte_arrays(device.get("symlinks", [])),
                 "Drive": dbus.ObjectPath(drive_path),
                 "ReadOnly": dbus.Boolean(True),
+                **identity_properties(device.get("id_label", label), device.get("id_uuid", uuid),
+                                      disc),
             }}
             if device.get("partition"):
                 interfaces[PARTITION] = {"Number": dbus.UInt32(1)}
-            if device.get("filesystem", True):
+            if disc:
                 interfaces[FILESYSTEM] = {"MountPoints": byte_arrays(device.get("mount_points", []))}
             block = BlockNode(self, ROOT + "/block_devices/" + object_name(device["name"]),
                               interfaces, device)
