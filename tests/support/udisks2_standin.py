@@ -21,12 +21,10 @@ and org.freedesktop.DBus.Properties Get and GetAll on each object. Device paths,
 mount points are byte arrays ending in NUL, as udisks2 sends them. A Block's IdLabel and IdUUID
 are the disc's volume label and UUID, IdType "iso9660" when there is a disc ("" when not).
 
-For tests only, each block object also answers org.mp3search.Test.ChangeMedium(s iso): the disc
-in the drive is swapped while the service runs. What the stand-in mounted there is unmounted,
-MountPoints becomes empty and the new image's label and UUID are read from it; "" takes the disc
-out (IdLabel, IdUUID and IdType become "" and the Filesystem interface goes, so no Mount). The
-changed properties are signalled with PropertiesChanged, the interface with InterfacesAdded or
-InterfacesRemoved.
+For tests only, each block object also answers org.mp3search.Test.ChangeMedium(s iso), which
+swaps the disc while the service runs: what the stand-in mounted there is unmounted, MountPoints
+becomes empty, and the Id properties are read from the new image; "" takes the disc out (they
+become "", and the Filesystem interface goes, so no Mount). PropertiesChanged tells the changes.
 
 The description (JSON; every key but "drives" optional):
 {
@@ -109,13 +107,12 @@ def iso_identity(path):
             pvd = image.read(2048)
     except OSError:
         return "", ""
-    if len(pvd) < 829 or pvd[0] != 1 or pvd[1:6] != b"CD001":
+    if pvd[0:6] != b"\x01CD001":
         return "", ""
-    label = pvd[40:72].decode("latin-1").rstrip(" ")
     date = pvd[813:829].decode("latin-1")
-    if not date.isdigit() or date == "0" * 16:
-        return label, ""
-    return label, "-".join([date[0:4]] + [date[i:i + 2] for i in range(4, 16, 2)])
+    uuid = "-".join([date[0:4]] + [date[i:i + 2] for i in range(4, 16, 2)])
+    return (pvd[40:72].decode("latin-1").rstrip(" "),
+            uuid if date.isdigit() and date != "0" * 16 else "")
 
 
 def identity_properties(label, uuid, disc):
@@ -216,23 +213,19 @@ class BlockNode(Node):
 
     @dbus.service.method(TEST, in_signature="s", out_signature="")
     def ChangeMedium(self, iso):
-        label, uuid = iso_identity(iso) if iso else ("", "")
         self.unmount_fuse()
         if FILESYSTEM in self.interfaces:
             self._set_mount_points([])
         self.description["iso"] = iso
-        changed = identity_properties(label, uuid, bool(iso))
+        changed = identity_properties(*(iso_identity(iso) if iso else ("", "")), bool(iso))
         self.interfaces[BLOCK].update(changed)
         self.PropertiesChanged(BLOCK, dbus.Dictionary(changed, signature="sv"),
                                dbus.Array([], signature="s"))
-        if iso and FILESYSTEM not in self.interfaces:
-            self.interfaces[FILESYSTEM] = {"MountPoints": byte_arrays([])}
-            self.service.root.InterfacesAdded(
-                self.path, {FILESYSTEM: dbus.Dictionary(self.interfaces[FILESYSTEM],
-                                                        signature="sv")})
-        elif not iso and FILESYSTEM in self.interfaces:
-            del self.interfaces[FILESYSTEM]
-            self.service.root.InterfacesRemoved(self.path, [FILESYSTEM])
+        # An empty drive has no filesystem, as udisks2 shows it.
+        if iso:
+            self.interfaces.setdefault(FILESYSTEM, {"MountPoints": byte_arrays([])})
+        else:
+            self.interfaces.pop(FILESYSTEM, None)
 
     def unmount_fuse(self):
         if self.fuse_mount:
@@ -253,14 +246,6 @@ class Root(dbus.service.Object):
                  for name, props in node.interfaces.items()}, signature="sa{sv}")
              for node in self.service.nodes},
             signature="oa{sa{sv}}")
-
-    @dbus.service.signal(OBJECT_MANAGER, signature="oa{sa{sv}}")
-    def InterfacesAdded(self, path, interfaces):
-        pass
-
-    @dbus.service.signal(OBJECT_MANAGER, signature="oas")
-    def InterfacesRemoved(self, path, interfaces):
-        pass
 
 
 class Service:
