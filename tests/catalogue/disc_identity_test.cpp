@@ -17,10 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(UdevEscapes, HexPairsOnly) {
+    // A decoded backslash starts no escape; what is not "\x" and two hex digits stays.
     const std::pair<const char*, const char*> cases[] = {
-        {"ROCK\\x202003", "ROCK 2003"}, {"M\\xc3\\xBAsica", "M\xC3\xBAsica"},
-        {"a\\x5cx20", "a\\x20"},        {"cut\\x2", "cut\\x2"},
-        {"bad\\xzz", "bad\\xzz"},       {"\\y20", "\\y20"},
+        {"ROCK\\x202003", "ROCK 2003"},
+        {"M\\xc3\\xBAsica", "M\xC3\xBAsica"},
+        {"a\\x5cx20", "a\\x20"},
+        {"\\xzz cut\\x2", "\\xzz cut\\x2"},
     };
     for (const auto& [name, decoded] : cases) EXPECT_EQ(decodeUdevEscapes(name), decoded) << name;
 }
@@ -68,7 +70,6 @@ TEST(DiscIdentity, FromTheServiceWhereItKnowsTheDeviceOtherwiseFromTheLinks) {
         // Known to the service with no disc: the links are not read.
         {dev + "/sr2", {"OLD", ""}, {}},
         {dev + "/sr9", {}, {}},
-        {dev, {}, {}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(identityFromLinks(c.device, paths), c.fromLinks) << c.device;
