@@ -72,7 +72,6 @@ TEST(DiscIdentity, FromTheServiceWhereItKnowsTheDeviceOtherwiseFromTheLinks) {
         {dev + "/sr9", {}, {}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(identityFromLinks(c.device, paths), c.fromLinks) << c.device;
         EXPECT_EQ(discIdentity(c.device, nullptr, paths), c.fromLinks) << c.device;
         EXPECT_EQ(discIdentity(c.device, &service, paths), c.withService) << c.device;
     }

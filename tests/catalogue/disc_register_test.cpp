@@ -1,5 +1,4 @@
-// "discos.ini": lines kept byte for byte, discs found and moved, refusals, damage and failed
-// writes.
+// "discos.ini": lines kept byte for byte, discs found and moved, refusals, damage, failed writes.
 #include "catalogue/disc_register.h"
 
 #include <gtest/gtest.h>
@@ -92,8 +91,7 @@ TEST(DiscRegister, ReadsLinesAsTheTextFileDoesAndRefusesADamagedFile) {
 TEST(DiscRegister, RefusesWhatItCannotStoreAndAFailedWriteLeavesTheOldFile) {
     const std::string cannot = ", que o ficheiro discos.ini n\xE3o pode guardar";
     const std::string number =
-        "S\xF3 um CD com um n\xBA de 1 a 99 pode ser lembrado no ficheiro "
-        "discos.ini";
+        "S\xF3 um CD com um n\xBA de 1 a 99 pode ser lembrado no ficheiro discos.ini";
     const struct {
         int cd;
         DiscIdentity disc;
