@@ -97,4 +97,24 @@ std::string fromUtf8(std::string_view utf8) {
     return text ? fromUtf16(*text) : std::string(utf8.size(), '?');
 }
 
+std::string toUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        // Every character of the code page lies in the BMP: three bytes at most.
+        const char16_t ch = toUnicode(static_cast<unsigned char>(c));
+        if (ch < 0x80) {
+            out.push_back(static_cast<char>(ch));
+        } else if (ch < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (ch >> 6)));
+            out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (ch >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((ch >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (ch & 0x3F)));
+        }
+    }
+    return out;
+}
+
 }  // namespace mp3::cp1252

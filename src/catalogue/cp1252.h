@@ -33,4 +33,7 @@ std::optional<std::u16string> utf8ToUtf16(std::string_view utf8);
 // The Windows-1252 bytes of a UTF-8 text; what it cannot hold becomes '?'.
 std::string fromUtf8(std::string_view utf8);
 
+// The UTF-8 bytes of a Windows-1252 text.
+std::string toUtf8(std::string_view bytes);
+
 }  // namespace mp3::cp1252

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "disc_identity.h"
+
 namespace mp3 {
 
 // Device paths and mount points are bytes as the filesystem names them. Every question is
@@ -27,6 +29,10 @@ class DiskAuthority {
     // when it could not be mounted (no disc, no filesystem, refused). A device already mounted
     // gives its current mount point.
     virtual std::optional<std::string> mount(const std::string& device) = 0;
+
+    // The identity of the disc in a device: empty when there is no disc, or its filesystem has
+    // no label and no UUID; nothing when the service does not know the device.
+    virtual std::optional<DiscIdentity> identity(const std::string& device) = 0;
 };
 
 }  // namespace mp3

@@ -16,6 +16,8 @@ struct SystemPaths {
     std::string devDir = "/dev";
     std::string sysClassBlock = "/sys/class/block";
     std::string mountInfo = "/proc/self/mountinfo";
+    std::string diskByLabel = "/dev/disk/by-label";
+    std::string diskByUuid = "/dev/disk/by-uuid";
 };
 
 // What the drive text names. A letter is "X:" with an optional trailing "\", either case;

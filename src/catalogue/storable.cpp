@@ -33,6 +33,13 @@ constexpr std::array kMessages{
     FlawMessage{Flaw::CtrlZ, Store::ConfigFile,
                 "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro config.ini não "
                 "pode guardar"},
+    FlawMessage{Flaw::OutsideCodePage, Store::DiscRegister,
+                "tem o carácter %s, que o ficheiro discos.ini não pode guardar"},
+    FlawMessage{Flaw::LineBreak, Store::DiscRegister,
+                "tem uma quebra de linha, que o ficheiro discos.ini não pode guardar"},
+    FlawMessage{Flaw::CtrlZ, Store::DiscRegister,
+                "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro discos.ini não "
+                "pode guardar"},
 };
 
 // The table in Windows-1252, converted on first use.

@@ -1,4 +1,4 @@
-// Whether a text can be stored in the list file or in "config.ini": decided here, for every writer.
+// Whether a text can be stored in the list file, "config.ini" or "discos.ini": decided here, once.
 #pragma once
 
 #include <string>
@@ -7,7 +7,7 @@
 namespace mp3 {
 
 // The file a text is meant for; it names the file in a refusal.
-enum class Store { ListFile, ConfigFile };
+enum class Store { ListFile, ConfigFile, DiscRegister };
 
 // What keeps a text out of a file. A line break or a Ctrl-Z would end the line or the file early;
 // an album track that is exactly "/" would end its album.

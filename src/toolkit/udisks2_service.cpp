@@ -28,6 +28,8 @@ struct BlockDevice {
     bool partition = false;
     bool hasFilesystem = false;
     QList<QByteArray> mountPoints;
+    QString idLabel;  // the filesystem's, empty with no disc
+    QString idUuid;
 };
 
 struct Objects {
@@ -92,6 +94,8 @@ void addObject(Objects& objects, const QString& path,
     device.names << device.device << withoutNul(block.value("PreferredDevice").toByteArray())
                  << byteArrays(block.value("Symlinks"));
     device.drive = objectPath(block.value("Drive"));
+    device.idLabel = block.value("IdLabel").toString();
+    device.idUuid = block.value("IdUUID").toString();
     device.partition = interfaces.contains(kPartition);
     device.hasFilesystem = interfaces.contains(kFilesystem);
     if (device.hasFilesystem)
@@ -185,6 +189,14 @@ std::optional<std::string> UDisks2Service::mount(const std::string& device) {
     auto points = mountPoints(device);
     if (points && !points->empty()) return points->back();
     return std::nullopt;
+}
+
+std::optional<mp3::DiscIdentity> UDisks2Service::identity(const std::string& device) {
+    auto objects = managedObjects(queryTimeoutMs_);
+    if (!objects) return std::nullopt;
+    const BlockDevice* block = blockNamed(*objects, device);
+    if (!block) return std::nullopt;
+    return mp3::DiscIdentity{block->idLabel.toStdString(), block->idUuid.toStdString()};
 }
 
 }  // namespace tk

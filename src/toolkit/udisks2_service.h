@@ -18,6 +18,7 @@ class UDisks2Service : public DiskService {
     std::vector<std::string> opticalDrives() override;
     std::optional<std::vector<std::string>> mountPoints(const std::string& device) override;
     std::optional<std::string> mount(const std::string& device) override;
+    std::optional<mp3::DiscIdentity> identity(const std::string& device) override;
 
   private:
     int queryTimeoutMs_;

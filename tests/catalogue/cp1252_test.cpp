@@ -12,6 +12,7 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
     std::optional<cp1252::Unencodable> failure;
     EXPECT_EQ(cp1252::fromUtf16(cp1252::toUtf16(all), &failure), all);
     EXPECT_FALSE(failure.has_value());
+    EXPECT_EQ(cp1252::fromUtf8(cp1252::toUtf8(all)), all);
 }
 
 TEST(Cp1252, KnownCharacters) {

@@ -207,6 +207,7 @@ class TableAuthority : public DiskAuthority {
         return it->second;
     }
     std::optional<std::string> mount(const std::string&) override { return std::nullopt; }
+    std::optional<DiscIdentity> identity(const std::string&) override { return std::nullopt; }
 };
 
 TEST_F(MadeUpSystem, TheDiskServiceIsAskedFirstWhereItAnswers) {

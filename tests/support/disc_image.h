@@ -41,6 +41,14 @@ class IsoImage {
     bool ok() const { return !path_.isEmpty(); }
     const QString& path() const { return path_; }
 
+    // Sets the volume's creation time ("YYYYMMDDHHMMSScc", at GMT), as if burnt then: two images
+    // made in one test would otherwise share it to the second.
+    bool setCreationTime(const QByteArray& digits) {
+        QFile image(path_);
+        return digits.size() == 16 && image.open(QIODevice::ReadWrite) &&
+               image.seek(0x8000 + 813) && image.write(digits + '\0') == 17;
+    }
+
   private:
     QTemporaryDir dir_;
     QString path_;

@@ -124,6 +124,7 @@ class RecordingDiskService : public DiskService {
     std::map<std::string, std::vector<std::string>> mounts;  // device -> mount points
     std::map<std::string, std::string> mountAt;              // device -> where a mount puts it
     std::vector<std::string> mountCalls;
+    std::map<std::string, mp3::DiscIdentity> identities;  // device -> the disc in it
 
     bool available() override {
         const std::lock_guard held(lock);
@@ -146,6 +147,12 @@ class RecordingDiskService : public DiskService {
         auto it = mountAt.find(device);
         if (!answers || it == mountAt.end()) return std::nullopt;
         mounts[device] = {it->second};
+        return it->second;
+    }
+    std::optional<mp3::DiscIdentity> identity(const std::string& device) override {
+        const std::lock_guard held(lock);
+        auto it = identities.find(device);
+        if (!answers || it == identities.end()) return std::nullopt;
         return it->second;
     }
 };

@@ -18,7 +18,13 @@ It answers:
                                              is there org.freedesktop.UDisks2.Filesystem with
                                              Mount(a{sv}) -> s and Unmount(a{sv})
 and org.freedesktop.DBus.Properties Get and GetAll on each object. Device paths, symlinks and
-mount points are byte arrays ending in NUL, as udisks2 sends them.
+mount points are byte arrays ending in NUL, as udisks2 sends them. A Block's IdLabel and IdUUID
+are the disc's volume label and UUID, IdType "iso9660" when there is a disc ("" when not).
+
+For tests only, each block object also answers org.mp3search.Test.ChangeMedium(s iso), which
+swaps the disc while the service runs: what the stand-in mounted there is unmounted, MountPoints
+becomes empty, and the Id properties are read from the new image; "" takes the disc out (they
+become "", and the Filesystem interface goes, so no Mount). PropertiesChanged tells the changes.
 
 The description (JSON; every key but "drives" optional):
 {
@@ -39,7 +45,9 @@ The description (JSON; every key but "drives" optional):
           "mount_points": [],        where it is mounted now
           "iso": "/tmp/disc.iso",    mounted with fuseiso at "mount_at" when Mount is called
           "mount_at": "/tmp/disc",   what Mount mounts at (created if missing) and returns
-          "mount_error": null        a text: Mount fails with org.freedesktop.UDisks2.Error.Failed
+          "mount_error": null,       a text: Mount fails with org.freedesktop.UDisks2.Error.Failed
+          "id_label": "ROCK",        IdLabel and IdUUID; by default what blkid reads from "iso"
+          "id_uuid": "2003-05-01-12-00-00-00"
         }
       ]
     }
@@ -69,6 +77,7 @@ DRIVE = "org.freedesktop.UDisks2.Drive"
 BLOCK = "org.freedesktop.UDisks2.Block"
 PARTITION = "org.freedesktop.UDisks2.Partition"
 FILESYSTEM = "org.freedesktop.UDisks2.Filesystem"
+TEST = "org.mp3search.Test"
 
 
 class UDisksError(dbus.DBusException):
@@ -86,6 +95,29 @@ def bytes_nul(text):
 
 def byte_arrays(texts):
     return dbus.Array([bytes_nul(t) for t in texts], signature="ay")
+
+
+def iso_identity(path):
+    """The label and UUID blkid gives an ISO 9660 image: from its primary volume descriptor, the
+    volume identifier and the creation time ("YYYY-MM-DD-HH-MM-SS-cc"; none when all zeros).
+    An image that cannot be read has neither: Mount is where that fails, as before."""
+    try:
+        with open(path, "rb") as image:
+            image.seek(0x8000)
+            pvd = image.read(2048)
+    except OSError:
+        return "", ""
+    if pvd[0:6] != b"\x01CD001":
+        return "", ""
+    date = pvd[813:829].decode("latin-1")
+    uuid = "-".join([date[0:4]] + [date[i:i + 2] for i in range(4, 16, 2)])
+    return (pvd[40:72].decode("latin-1").rstrip(" "),
+            uuid if date.isdigit() and date != "0" * 16 else "")
+
+
+def identity_properties(label, uuid, disc):
+    return {"IdLabel": dbus.String(label), "IdUUID": dbus.String(uuid),
+            "IdType": dbus.String("iso9660" if disc else "")}
 
 
 def plain(value):
@@ -179,6 +211,22 @@ class BlockNode(Node):
         self.unmount_fuse()
         self._set_mount_points([])
 
+    @dbus.service.method(TEST, in_signature="s", out_signature="")
+    def ChangeMedium(self, iso):
+        self.unmount_fuse()
+        if FILESYSTEM in self.interfaces:
+            self._set_mount_points([])
+        self.description["iso"] = iso
+        changed = identity_properties(*(iso_identity(iso) if iso else ("", "")), bool(iso))
+        self.interfaces[BLOCK].update(changed)
+        self.PropertiesChanged(BLOCK, dbus.Dictionary(changed, signature="sv"),
+                               dbus.Array([], signature="s"))
+        # An empty drive has no filesystem, as udisks2 shows it.
+        if iso:
+            self.interfaces.setdefault(FILESYSTEM, {"MountPoints": byte_arrays([])})
+        else:
+            self.interfaces.pop(FILESYSTEM, None)
+
     def unmount_fuse(self):
         if self.fuse_mount:
             subprocess.run(["fusermount", "-u", self.fuse_mount], capture_output=True)
@@ -223,16 +271,20 @@ class Service:
         for device in drive.get("devices", []):
             device = dict(device)
             device.setdefault("device", "/dev/" + device["name"])
+            disc = device.get("filesystem", True)
+            label, uuid = iso_identity(device["iso"]) if disc and device.get("iso") else ("", "")
             interfaces = {BLOCK: {
                 "Device": bytes_nul(device["device"]),
                 "PreferredDevice": bytes_nul(device["device"]),
                 "Symlinks": byte_arrays(device.get("symlinks", [])),
                 "Drive": dbus.ObjectPath(drive_path),
                 "ReadOnly": dbus.Boolean(True),
+                **identity_properties(device.get("id_label", label), device.get("id_uuid", uuid),
+                                      disc),
             }}
             if device.get("partition"):
                 interfaces[PARTITION] = {"Number": dbus.UInt32(1)}
-            if device.get("filesystem", True):
+            if disc:
                 interfaces[FILESYSTEM] = {"MountPoints": byte_arrays(device.get("mount_points", []))}
             block = BlockNode(self, ROOT + "/block_devices/" + object_name(device["name"]),
                               interfaces, device)
