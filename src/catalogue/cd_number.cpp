@@ -70,4 +70,15 @@ std::string cdFieldFor(std::string_view cdText) {
     return field;
 }
 
+std::optional<int> cdNumberOf(std::string_view field) {
+    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+    if (field.empty()) return std::nullopt;
+    int value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9' || value > 9999) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 }  // namespace mp3

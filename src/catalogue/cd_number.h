@@ -19,4 +19,8 @@ std::optional<std::int32_t> parseInteger(std::string_view text);
 // list file holds exactly two characters of plain digits.
 std::string cdFieldFor(std::string_view cdText);
 
+// The number a two-character CD field holds ("7 " is 7): digits, then blanks; nothing for a field
+// that is not a number (a hand-edited file).
+std::optional<int> cdNumberOf(std::string_view field);
+
 }  // namespace mp3

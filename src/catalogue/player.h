@@ -22,8 +22,21 @@ struct PlayItem {
 // ".mp3", quotation mark. The file part of an album track is header "\" track.
 std::string playerCommandLine(const PlayerConfig& config, const PlayItem& item);
 
-// "Introduza o CD Nº " + the CD field + " na unidade e carregue em OK", in Windows-1252.
-std::string insertCdPrompt(std::string_view cd);
+// "Introduza o CD Nº " + the CD field + " na unidade e carregue em OK", in Windows-1252; with the
+// label of the disc known as that CD (Windows-1252) after the field: "... Nº 12 («ROCK 2003») na
+// unidade ...".
+std::string insertCdPrompt(std::string_view cd, std::string_view label = {});
+
+// What the wait box says while the drive holds a disc known as another CD: "No leitor está o CD
+// Nº 3 («JAZZ»). Introduza o CD Nº 12 («ROCK 2003»)." (a label only where one is known).
+std::string otherDiscInDrive(int inDrive, std::string_view inDriveLabel, int wanted,
+                             std::string_view wantedLabel);
+
+// What the drive check found about the item's disc, as "discos.ini" knows discs.
+struct DiscCheck {
+    std::string label;     // of the disc known as the item's CD, Windows-1252; empty when unknown
+    bool inDrive = false;  // that very disc is in the drive now
+};
 
 // How the player is started on Linux: no shell, one argument, the path on the CD built from the
 // same pieces with "/" where the command line has the program's own "\".
@@ -43,8 +56,8 @@ class PlayerHost {
   public:
     virtual ~PlayerHost() = default;
     // Raises at once when the drive names nothing (a letter without a drive, a missing device),
-    // before anyone is asked for a CD.
-    virtual void checkDrive(const PlayerConfig& config) = 0;
+    // before anyone is asked for a CD; otherwise tells what is known of the item's disc.
+    virtual DiscCheck checkDrive(const PlayerConfig& config, const PlayItem& item) = 0;
     virtual void askForCd(const std::string& prompt) = 0;
     // Finds the item's file on the disc, waiting for the disc when it is not there yet, and
     // starts the player on it; raises when the file never comes.
@@ -54,8 +67,9 @@ class PlayerHost {
 // Remembers the CD asked for last (`Ultimo_CD`, empty at first, never cleared).
 class Playback {
   public:
-    // Checks the drive, prompts when the item's CD differs from the last one, starts the player,
-    // and remembers the item's CD whatever became of the start itself. A failure before the start
+    // Checks the drive, prompts when the item's CD differs from the last one (unless its disc,
+    // known by its identity, is in the drive already), starts the player, and remembers the
+    // item's CD whatever became of the start itself. A failure before the start
     // (no such drive, the disc never came) ends the play there and remembers nothing.
     void play(const PlayerConfig& config, const PlayItem& item, PlayerHost& host);
     const std::string& Ultimo_CD() const noexcept { return ultimoCd_; }

@@ -54,11 +54,13 @@ class FileDialog {
                                                 const FileDialogRequest& request) = 0;
 };
 
-// Asks before an existing file is emptied; true to go on.
+// Asks before something is lost: an existing file emptied, a disc's association replaced. "No"
+// is the default; true to go on.
 class Confirmation {
   public:
     virtual ~Confirmation() = default;
     virtual bool confirmOverwrite(QWidget* parent, const QString& fileName) = 0;
+    virtual bool ask(QWidget* parent, const QString& question) = 0;
 };
 
 // Starts a program without a shell and without waiting for it.

@@ -50,11 +50,14 @@ void QtMessageDialog::warning(QWidget* parent, const QString& text) {
 }
 
 bool QtConfirmation::confirmOverwrite(QWidget* parent, const QString& fileName) {
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Confirmar"),
-        QStringLiteral("O ficheiro %1 já existe e vai ser esvaziado.\nDeseja continuar?")
-            .arg(fileName),
-        QMessageBox::NoButton, parent);
+    return ask(parent,
+               QStringLiteral("O ficheiro %1 já existe e vai ser esvaziado.\nDeseja continuar?")
+                   .arg(fileName));
+}
+
+bool QtConfirmation::ask(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmar"), question,
+                    QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     QPushButton* yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);

@@ -25,6 +25,7 @@ class QtFileDialog : public FileDialog {
 class QtConfirmation : public Confirmation {
   public:
     bool confirmOverwrite(QWidget* parent, const QString& fileName) override;
+    bool ask(QWidget* parent, const QString& question) override;
 };
 
 // Qt's name filters for the request's filters, such as "Lista de MP3 (*.txt)".

@@ -11,10 +11,13 @@
 #include <functional>
 #include <optional>
 
+#include "catalogue/cd_number.h"
 #include "catalogue/config_file.h"
 #include "catalogue/cp1252.h"
+#include "catalogue/disc_identity.h"
 #include "toolkit/background_job.h"
 #include "toolkit/platform.h"
+#include "windows/known_discs.h"
 #include "windows/text_codec.h"
 
 namespace {
@@ -102,9 +105,19 @@ class Probe {
 // What one look at the drive found.
 struct Look {
     mp3::DriveLocation where;
-    std::string path;  // the item's file there; empty while nothing is mounted
+    mp3::DiscIdentity disc;  // of the disc in a device; empty for a folder or no disc
+    std::string path;        // the item's file there; empty while nothing is mounted
     bool fileThere = false;
 };
+
+// Where the drive is, and which disc is in it when it is a device.
+Look lookAtDrive(const std::string& drive, mp3::DiskAuthority* disks,
+                 const mp3::SystemPaths& paths) {
+    Look look{mp3::resolveDrive(drive, disks, paths), {}, {}, false};
+    if (look.where.status != mp3::DriveLocation::Status::Folder)
+        look.disc = mp3::discIdentity(look.where.node, disks, paths);
+    return look;
+}
 
 }  // namespace
 
@@ -144,10 +157,12 @@ DiscPlayer::DiscPlayer(tk::Platform& platform, QWidget* parent, mp3::SystemPaths
 
 DiscPlayer::~DiscPlayer() = default;
 
-void DiscPlayer::checkDrive(const mp3::PlayerConfig& config) {
-    Probe<mp3::DriveLocation> probe;
+mp3::DiscCheck DiscPlayer::checkDrive(const mp3::PlayerConfig& config, const mp3::PlayItem& item) {
+    known_ = readKnownDiscs(platform_, parent_);
+    wanted_ = mp3::cdNumberOf(item.cd);
+    Probe<Look> probe;
     probe.ask([drive = win::cp1252ToLocal(config.Unidade_CD), disks = platform_.diskService,
-               paths = paths_] { return mp3::resolveDrive(drive, disks, paths); });
+               paths = paths_] { return lookAtDrive(drive, disks, paths); });
     const bool answered = platform_.discWait->waitUntil(
         parent_, QStringLiteral("A procurar a unidade de CD..."),
         [&probe](QString&) { return probe.answered() ? State::Ready : State::Asking; });
@@ -157,6 +172,15 @@ void DiscPlayer::checkDrive(const mp3::PlayerConfig& config) {
             "responder"));
     }
     if (probe.raised()) std::rethrow_exception(probe.raised());
+    const Look look = *probe.take();
+    mp3::DiscCheck check{wanted_ ? labelOf(*wanted_) : std::string(), false};
+    check.inDrive = known_ && wanted_ && !look.disc.empty() && known_->cdOf(look.disc) == wanted_;
+    return check;
+}
+
+std::string DiscPlayer::labelOf(int cd) const {
+    const std::optional<mp3::DiscIdentity> disc = known_ ? known_->discOf(cd) : std::nullopt;
+    return disc ? mp3::cp1252::fromUtf8(disc->label) : std::string();
 }
 
 void DiscPlayer::askForCd(const std::string& prompt) {
@@ -170,7 +194,7 @@ void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayIte
     // drive stays empty.
     const std::string base = drive.empty() ? drive : absolutePath(drive);
     auto question = [drive, base, local, disks = platform_.diskService, paths = paths_] {
-        Look look{mp3::resolveDrive(drive, disks, paths), {}, false};
+        Look look = lookAtDrive(drive, disks, paths);
         if (look.where.status == mp3::DriveLocation::Status::Folder) look.where.folder = base;
         if (look.where.status != mp3::DriveLocation::Status::NotMounted) {
             look.path = mp3::pathOnDisc(look.where.folder, local);
@@ -179,10 +203,11 @@ void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayIte
         return look;
     };
 
+    const QString waiting = QStringLiteral("A aguardar o CD...");
     Probe<Look> probe;
     BackgroundMount mounting(platform_.diskService);
     std::optional<Look> last;
-    auto ready = [&](QString&) {
+    auto ready = [&](QString& text) {
         if (probe.asking()) return State::Asking;
         if (!probe.answered()) {
             probe.ask(question);
@@ -192,12 +217,20 @@ void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayIte
         std::optional<Look> look = probe.take();
         if (!look) return State::NotYet;
         last = std::move(look);
-        if (last->fileThere) return State::Ready;
         if (last->where.status == mp3::DriveLocation::Status::NotMounted)
             mounting.request(last->where.node);
-        return State::NotYet;
+        // A disc known as another CD is never played from, whatever files it holds.
+        const std::optional<int> inDrive =
+            known_ && !last->disc.empty() ? known_->cdOf(last->disc) : std::nullopt;
+        if (inDrive && wanted_ && inDrive != wanted_) {
+            text = win::fromCp1252(
+                mp3::otherDiscInDrive(*inDrive, labelOf(*inDrive), *wanted_, labelOf(*wanted_)));
+            return State::NotYet;
+        }
+        text = waiting;
+        return last->fileThere ? State::Ready : State::NotYet;
     };
-    if (!platform_.discWait->waitUntil(parent_, QStringLiteral("A aguardar o CD..."), ready)) {
+    if (!platform_.discWait->waitUntil(parent_, waiting, ready)) {
         const QString looked = !last ? fromLocal(mp3::pathOnDisc(drive, local))
                                : last->path.empty()
                                    ? QStringLiteral("%1 (nenhum disco montado em %2)")

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "catalogue/disc_register.h"
 #include "catalogue/drive_location.h"
 #include "catalogue/player.h"
 
@@ -18,13 +20,14 @@ struct Platform;
 // freezes nothing; when the item's file is not there yet the wait box shows, and a device udisks2
 // knows but nobody mounted is mounted through it. The configured player starts when it names an
 // executable file here; otherwise the desktop's default application opens the file. No shell reads
-// any of it, and a start that fails is reported.
+// any of it, and a start that fails is reported. Discs "discos.ini" knows are recognised by their
+// identity: the right one in the drive needs no prompt, and a wrong one is never played from.
 class DiscPlayer : public mp3::PlayerHost {
   public:
     DiscPlayer(tk::Platform& platform, QWidget* parent, mp3::SystemPaths paths = {});
     ~DiscPlayer() override;
 
-    void checkDrive(const mp3::PlayerConfig& config) override;
+    mp3::DiscCheck checkDrive(const mp3::PlayerConfig& config, const mp3::PlayItem& item) override;
     void askForCd(const std::string& prompt) override;
     void startPlayer(const mp3::PlayerConfig& config, const mp3::PlayItem& item) override;
 
@@ -32,8 +35,13 @@ class DiscPlayer : public mp3::PlayerHost {
     class BackgroundMount;
 
     void start(const mp3::PlayerConfig& config, const std::string& path, const std::string& folder);
+    // The label "discos.ini" keeps for a CD, in Windows-1252; empty when none.
+    std::string labelOf(int cd) const;
 
     tk::Platform& platform_;
     QWidget* parent_;
     mp3::SystemPaths paths_;
+    // What the drive check found, for the wait that follows it.
+    std::optional<mp3::DiscRegister> known_;
+    std::optional<int> wanted_;  // the item's CD number
 };

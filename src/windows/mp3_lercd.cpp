@@ -16,6 +16,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/cd_number.h"
 #include "catalogue/cp1252.h"
+#include "catalogue/disc_identity.h"
 #include "catalogue/disc_tree.h"
 #include "catalogue/drive_location.h"
 #include "catalogue/free_cd_number.h"
@@ -32,6 +33,7 @@
 #include "toolkit/row_functions.h"
 #include "toolkit/scaling.h"
 #include "windows/artwork.h"
+#include "windows/known_discs.h"
 #include "windows/text_codec.h"
 
 TForm5* Form5 = nullptr;
@@ -115,9 +117,20 @@ std::string mountedFolder(mp3::DiskAuthority* disks, const mp3::DriveLocation& d
 struct TForm5::Reading {
     std::unique_ptr<mp3::Catalogue> list = std::make_unique<mp3::Catalogue>();
     std::optional<mp3::DriveLocation> drive;
+    mp3::DiscIdentity disc;  // of the disc in a device
     mp3::DiscPreview preview;
     bool cancelled = false;
 };
+
+namespace {
+
+// The disc in a drive that is a device; a folder has none.
+mp3::DiscIdentity discIn(const mp3::DriveLocation& drive, mp3::DiskAuthority* disks) {
+    if (drive.status == mp3::DriveLocation::Status::Folder) return {};
+    return mp3::discIdentity(drive.node, disks, mp3::SystemPaths{});
+}
+
+}  // namespace
 
 struct TForm5::PreviewRow {
     enum class Kind : std::uint8_t { LooseHeading, Loose, AlbumHeading, Album, Track };
@@ -291,16 +304,19 @@ void TForm5::showDrive() {
     }
     // Asked off the user-interface thread: a disk service that stops answering freezes nothing.
     Unidade->setText(QStringLiteral("A procurar a unidade de CD..."));
-    auto found = std::make_shared<std::optional<mp3::DriveLocation>>();
+    auto found = std::make_shared<Reading>();
     driveJob_->start(
-        [found, drive = win::cp1252ToLocal(config_.Unidade_CD), disks = platform().diskService](
-            const tk::BackgroundJob::Progress&) { *found = mp3::resolveDrive(drive, disks); },
+        [found, drive = win::cp1252ToLocal(config_.Unidade_CD),
+         disks = platform().diskService](const tk::BackgroundJob::Progress&) {
+            found->drive = mp3::resolveDrive(drive, disks);
+            found->disc = discIn(*found->drive, disks);
+        },
         [this, found](std::exception_ptr raised) {
             // A reading that began meanwhile shows where it read.
             if (job_->running()) return;
             try {
                 if (raised) std::rethrow_exception(raised);
-                showDrive(**found);
+                showDrive(*found->drive, found->disc);
             } catch (const mp3::EDriveNotFound& error) {
                 // It names the letter or the device itself.
                 Unidade->setText(win::fromCp1252(error.what()));
@@ -308,10 +324,11 @@ void TForm5::showDrive() {
                 Unidade->setText(QStringLiteral("%1 — %2").arg(win::fromCp1252(config_.Unidade_CD),
                                                                win::fromCp1252(error.what())));
             }
+            run([this, found] { recognise(found->disc); });
         });
 }
 
-void TForm5::showDrive(const mp3::DriveLocation& drive) {
+void TForm5::showDrive(const mp3::DriveLocation& drive, const mp3::DiscIdentity& disc) {
     const QString named = win::fromCp1252(config_.Unidade_CD);
     const QString device = fromLocal(drive.device);
     // A letter names its device too.
@@ -321,12 +338,31 @@ void TForm5::showDrive(const mp3::DriveLocation& drive) {
             Unidade->setText(fromLocal(drive.folder));
             break;
         case mp3::DriveLocation::Status::Mounted:
-            Unidade->setText(QStringLiteral("%1 → %2").arg(drawn, fromLocal(drive.folder)));
+            Unidade->setText(QStringLiteral("%1 → %2").arg(drawn, fromLocal(drive.folder)) +
+                             (disc.label.empty() ? QString()
+                                                 : QStringLiteral(" («%1»)").arg(
+                                                       QString::fromStdString(disc.label))));
             break;
         case mp3::DriveLocation::Status::NotMounted:
             Unidade->setText(drawn + QStringLiteral(": nenhum disco montado"));
             break;
     }
+}
+
+void TForm5::recognise(const mp3::DiscIdentity& disc) {
+    discStatus_.clear();
+    if (disc.empty()) return;
+    const std::optional<mp3::DiscRegister> known = readKnownDiscs(platform(), this);
+    const std::optional<int> cd = known ? known->cdOf(disc) : std::nullopt;
+    if (!cd) return;
+    // Its own number, so reading it again adds only what is new.
+    const std::string label = known->discOf(*cd)->label;
+    discStatus_ = label.empty() ? QStringLiteral("Este disco é o CD nº %1.").arg(*cd)
+                                : QStringLiteral("Este disco é o CD nº %1 («%2»).")
+                                      .arg(*cd)
+                                      .arg(QString::fromStdString(label));
+    CD_Numero->setEditText(QString::number(*cd));
+    showStatus();
 }
 
 bool TForm5::proposeCdNumber(const mp3::Catalogue& catalogue) {
@@ -374,6 +410,7 @@ void TForm5::startReading() {
                 result->drive->folder = mountedFolder(disks, *result->drive);
                 result->drive->status = mp3::DriveLocation::Status::Mounted;
             }
+            result->disc = discIn(*result->drive, disks);
             const mp3::DiscListing listing = mp3::listDiscTree(
                 result->drive->folder,
                 [&progress](std::size_t seen) { return progress(static_cast<qint64>(seen)); });
@@ -392,7 +429,7 @@ void TForm5::finishReading(Reading& reading, std::exception_ptr raised) {
     // A window closed while it read shows nothing more.
     if (closed_) return;
     // Where it read, or tried to: a disc may have been mounted since the window opened.
-    if (reading.drive) showDrive(*reading.drive);
+    if (reading.drive) showDrive(*reading.drive, reading.disc);
     if (raised) {
         setStatus(QStringLiteral("A leitura do CD falhou."));
         std::rethrow_exception(raised);
@@ -403,7 +440,9 @@ void TForm5::finishReading(Reading& reading, std::exception_ptr raised) {
     }
     list_ = std::move(reading.list);
     preview_ = std::move(reading.preview);
+    previewDisc_ = reading.disc;
     hasPreview_ = true;
+    recognise(reading.disc);
     compare();
     showPreview();
 }
@@ -447,23 +486,34 @@ void TForm5::save() {
     if (!hasPreview_ || job_->running()) return;
     // The number as typed now: a refusal here is the entry window's, in the error box.
     const std::string cd = cdText();
-    mp3::cdFieldFor(cd);
+    const std::optional<int> number = mp3::cdNumberOf(mp3::cdFieldFor(cd));
+    // The disc read is remembered as this CD; replacing another disc's association is asked first.
+    std::optional<mp3::DiscRegister> known;
+    bool remember = false;
+    if (!previewDisc_.empty() && number && *number >= 1) {
+        known = readKnownDiscs(platform(), this);
+        remember = known && known->cdOf(previewDisc_) != number && replaceAsked(*known, *number);
+    }
     // Compared with the list as it stands once the save holds it: another copy of the program may
     // have saved this disc since it was read.
     mp3::appendComposed(*Ficheiro_Lista_, [this, &cd](const mp3::Catalogue& now) {
         mp3::compareWithList(preview_, now, cd);
         return mp3::composeDisc(preview_);
     });
+    if (remember) {
+        known->remember(*number, previewDisc_);
+        known->write();
+    }
     const std::size_t loose = preview_.newLooseCount();
     const std::size_t tracks = preview_.newTrackCount();
     std::size_t albums = 0;
     for (const mp3::DiscAlbum& album : preview_.albums) albums += album.newTrackCount() > 0;
-    const QString number = CD_Numero->currentText();
+    const QString typed = CD_Numero->currentText();
     status_ =
         preview_.nothingNew()
             ? QStringLiteral("Nada de novo para gravar: a lista já tem tudo o que está no CD.")
             : QStringLiteral("Gravado no CD nº %1: %2 e %3 em %4.")
-                  .arg(number, amount(loose, "MP3 isolado", "MP3 isolados"),
+                  .arg(typed, amount(loose, "MP3 isolado", "MP3 isolados"),
                        amount(tracks, "faixa", "faixas"), amount(albums, "álbum", "álbuns"));
     clearPreview();
     // The next disc goes under the next free number, so it is not previewed under this one.
@@ -474,7 +524,19 @@ void TForm5::save() {
     showStatus();
 }
 
+bool TForm5::replaceAsked(const mp3::DiscRegister& known, int cd) {
+    const std::optional<mp3::DiscIdentity> other = known.discOf(cd);
+    return !other ||
+           platform().confirmation->ask(
+               this,
+               QStringLiteral("O CD nº %1 já está associado ao disco «%2». Associar a este "
+                              "disco?")
+                   .arg(cd)
+                   .arg(QString::fromStdString(other->label.empty() ? other->uuid : other->label)));
+}
+
 void TForm5::clearPreview() {
+    previewDisc_ = {};
     hasPreview_ = false;
     preview_ = {};
     showPreview();
@@ -514,13 +576,14 @@ void TForm5::showStatus() {
         Estado->setText(QStringLiteral("CD nº: %1").arg(cdRefusal_));
         return;
     }
+    const QString disc = discStatus_.isEmpty() ? QString() : discStatus_ + QLatin1Char(' ');
     if (!hasPreview_) {
-        Estado->setText(status_);
+        Estado->setText(disc + status_);
         return;
     }
-    QString text = QStringLiteral("No CD: %1 e %2. ")
-                       .arg(amount(preview_.loose.size(), "MP3 isolado", "MP3 isolados"),
-                            amount(preview_.albums.size(), "álbum", "álbuns"));
+    QString text = disc + QStringLiteral("No CD: %1 e %2. ")
+                              .arg(amount(preview_.loose.size(), "MP3 isolado", "MP3 isolados"),
+                                   amount(preview_.albums.size(), "álbum", "álbuns"));
     if (preview_.nothingNew()) {
         text += QStringLiteral("Nada de novo para gravar: tudo já está na lista.");
     } else {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/config_file.h"
+#include "catalogue/disc_identity.h"
 #include "catalogue/disc_reader.h"
 #include "windows/child_window.h"
 
@@ -19,6 +20,7 @@ class QPushButton;
 
 namespace mp3 {
 class Catalogue;
+class DiscRegister;
 struct DriveLocation;
 class TextFile;
 }  // namespace mp3
@@ -65,7 +67,13 @@ class TForm5 : public ChildWindow {
     // Resolves the drive as "config.ini" names it, off the user-interface thread, and shows where
     // it is, or why it is not.
     void showDrive();
-    void showDrive(const mp3::DriveLocation& drive);
+    // With the label of the disc in a device beside its folder.
+    void showDrive(const mp3::DriveLocation& drive, const mp3::DiscIdentity& disc);
+    // A disc "discos.ini" knows takes its own number, and the status line says which it is.
+    void recognise(const mp3::DiscIdentity& disc);
+    // Whether CD n may be associated with the disc read: yes when no other disc is, otherwise
+    // as the user answers.
+    bool replaceAsked(const mp3::DiscRegister& known, int cd);
     void startReading();
     void finishReading(Reading& reading, std::exception_ptr raised);
     void save();
@@ -106,8 +114,10 @@ class TForm5 : public ChildWindow {
     std::unique_ptr<mp3::Catalogue> list_;
     mp3::DiscPreview preview_;
     bool hasPreview_ = false;
-    QString cdRefusal_;  // why the typed CD number cannot be stored; empty when it can
-    QString status_;     // what happened last, shown while there is no preview
+    QString cdRefusal_;   // why the typed CD number cannot be stored; empty when it can
+    QString status_;      // what happened last, shown while there is no preview
+    QString discStatus_;  // which CD the disc in the drive is, when "discos.ini" knows it
+    mp3::DiscIdentity previewDisc_;  // the disc the preview was read from
     bool closed_ = false;
     std::vector<PreviewRow> rows_;
     std::unique_ptr<tk::RowFunctions> previewSource_;

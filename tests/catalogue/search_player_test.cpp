@@ -85,17 +85,26 @@ TEST(PlayerCommand, WindowsFormAndLinuxStart) {
     }
 }
 
-TEST(PlayerCommand, PromptKeepsTheCdFieldUnchanged) {
+TEST(PlayerCommand, PromptKeepsTheCdFieldUnchangedAndNamesAKnownDisc) {
     EXPECT_EQ(insertCdPrompt("7 "), "Introduza o CD N\xBA 7  na unidade e carregue em OK");
     EXPECT_EQ(insertCdPrompt("12"), "Introduza o CD N\xBA 12 na unidade e carregue em OK");
+    EXPECT_EQ(insertCdPrompt("12", "ROCK 2003"),
+              "Introduza o CD N\xBA 12 (\xABROCK 2003\xBB) na unidade e carregue em OK");
+    EXPECT_EQ(otherDiscInDrive(3, "JAZZ", 12, "ROCK 2003"),
+              "No leitor est\xE1 o CD N\xBA 3 (\xABJAZZ\xBB). Introduza o CD N\xBA 12 "
+              "(\xABROCK 2003\xBB).");
+    EXPECT_EQ(otherDiscInDrive(3, "JAZZ", 7, ""),
+              "No leitor est\xE1 o CD N\xBA 3 (\xABJAZZ\xBB). Introduza o CD N\xBA 7.");
 }
 
 struct RecordingHost : PlayerHost {
     std::vector<std::string> events;
     bool driveThere = true;
     bool discComes = true;
-    void checkDrive(const PlayerConfig&) override {
+    DiscCheck disc;
+    DiscCheck checkDrive(const PlayerConfig&, const PlayItem&) override {
         if (!driveThere) throw RuntimeError("no drive");
+        return disc;
     }
     void askForCd(const std::string& prompt) override {
         events.push_back("ask " + prompt.substr(18, 2));
@@ -119,6 +128,12 @@ TEST(Playback, PromptsOnlyWhenTheCdChanges) {
               (std::vector<std::string>{"ask 7 ", "start D:/a.mp3", "start D:/H/t.mp3", "ask 12",
                                         "start D:/b.mp3", "ask 7 ", "start D:/a.mp3"}));
     EXPECT_EQ(playback.Ultimo_CD(), "7 ");
+    // The item's disc already in the drive is not asked for; the CD is remembered all the same.
+    host.events.clear();
+    host.disc = {"ROCK", true};
+    playback.play(config, {"12", std::nullopt, "b"}, host);
+    EXPECT_EQ(host.events, std::vector<std::string>{"start D:/b.mp3"});
+    EXPECT_EQ(playback.Ultimo_CD(), "12");
 }
 
 // A drive that names nothing is said before anyone is asked for a CD; a disc that never came

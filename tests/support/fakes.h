@@ -78,15 +78,19 @@ class ScriptedFileDialog : public FileDialog {
     std::deque<Answer> answers_;
 };
 
-// Answers from a queue given in advance, then `otherwise` (No, the default button, unless set).
+// Answers from a queue given in advance, then `otherwise` (No, the default button, unless set);
+// `asked` holds each file named for emptying and each question, in order.
 class ScriptedConfirmation : public Confirmation {
   public:
     QStringList asked;
     std::deque<bool> answers;
     bool otherwise = false;
 
-    bool confirmOverwrite(QWidget*, const QString& fileName) override {
-        asked << fileName;
+    bool confirmOverwrite(QWidget* parent, const QString& fileName) override {
+        return ask(parent, fileName);
+    }
+    bool ask(QWidget*, const QString& question) override {
+        asked << question;
         if (answers.empty()) return otherwise;
         const bool next = answers.front();
         answers.pop_front();

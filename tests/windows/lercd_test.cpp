@@ -415,6 +415,52 @@ class LerCdTest : public QObject {
         QVERIFY(errors().isEmpty());
     }
 
+    // A disc read from a device is remembered as the CD it is saved as and recognised when it
+    // comes back: its own number, and the status line says which it is. Another disc takes its
+    // place only if the user says so; a damaged "discos.ini" is said once and left as it was.
+    void discsAreRememberedAndRecognised() {
+        auto& disks = fake_->diskService;
+        disks.answers = true;
+        disks.mounts["/dev/sr0"] = {QFile::encodeName(disc_->folder()).toStdString()};
+        disks.identities["/dev/sr0"] = {"MEUCD", "u1"};
+        setDrive("/dev/sr0");
+        openReader();
+        QTRY_COMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(),
+                     u("/dev/sr0 → %1 («MEUCD»)").arg(disc_->folder()));
+        read();
+        QTest::mouseClick(wintest::button(Form5, "Gravar"), Qt::LeftButton);
+        QCOMPARE(readFile(path("discos.ini")), "[3]\r\nEtiqueta=MEUCD\r\nUUID=u1\r\n");
+
+        Form5->close();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        settle();
+        form_->findChild<QAction*>("LerCD1")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(Form5));
+        QTRY_VERIFY2(status().startsWith(u("Este disco é o CD nº 3 («MEUCD»).")),
+                     qPrintable(status()));
+        QCOMPARE(wintest::combo(Form5, "CD_Numero")->currentText(), QString("3"));
+
+        {
+            const std::lock_guard held(disks.lock);
+            disks.identities["/dev/sr0"] = {"MEUCD", "u2"};
+        }
+        read();
+        form_->run([] { Form5->GravarClick(); });
+        QCOMPARE(fake_->confirmation.asked,
+                 QStringList({u("O CD nº 3 já está associado ao disco «MEUCD». Associar a este "
+                                "disco?")}));
+        QCOMPARE(readFile(path("discos.ini")), "[3]\r\nEtiqueta=MEUCD\r\nUUID=u1\r\n");
+
+        const std::string damaged("[3]\r\nEtiqueta=X\0\r\n", 17);
+        writeFile(path("discos.ini"), damaged);
+        read();
+        read();
+        QCOMPARE(errors().size(), 1);
+        QVERIFY2(errors()[0].startsWith(u("O ficheiro discos.ini está danificado")),
+                 qPrintable(errors()[0]));
+        QCOMPARE(readFile(path("discos.ini")), damaged);
+    }
+
     // What the window says of the drive it will read, and whether it can read it.
     void theDriveAsShown_data() {
         QTest::addColumn<QString>("drive");  // line 2 of "config.ini"; "none": no "config.ini"

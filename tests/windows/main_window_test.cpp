@@ -407,6 +407,44 @@ class MainWindowTest : public QObject {
                               QString::fromStdString(loose) + "."}));
     }
 
+    // Discs "discos.ini" knows: the right one in the drive is played from with no prompt, the
+    // prompt names the one asked for, and one known as another CD is never played from, whatever
+    // it holds: the wait box says which it is until the right one comes.
+    void knownDiscsAreRecognisedInTheDrive() {
+        writeFile(path("discos.ini"),
+                  "[7]\r\nEtiqueta=POP\r\nUUID=u7\r\n[12]\r\nEtiqueta=ROCK\r\n"
+                  "UUID=u12\r\n");
+        writeFile(path("config.ini"), path("player").toStdString() + "\r\nD:\r\n");
+        auto& disks = fake_->diskService;
+        disks.answers = true;
+        disks.drives = {"/dev/sr0"};
+        disks.mounts["/dev/sr0"] = {path("cd").toStdString()};
+        disks.identities["/dev/sr0"] = {"POP", "u7"};
+        start(path("lista.txt"));
+        dir_->putOnCd("Madonna - Ray of Light.mp3");
+        const std::string savage = dir_->putOnCd("Savage Garden - Truly Madly Deeply.mp3");
+        auto& warnings = fake_->messageDialog.warnings;
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
+        wintest::picture(form_, "Image9")->clicked();
+        QVERIFY(warnings.empty());
+        QCOMPARE(fake_->processStarter.starts.size(), 1u);
+
+        clickRow(wintest::list(form_, "ListaMP3_Total"), 1);
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(warnings.back().text,
+                 QString::fromUtf8("Introduza o CD Nº 12 («ROCK») na unidade e carregue em OK"));
+        QCOMPARE(fake_->discWait.texts,
+                 QStringList({QString::fromUtf8("No leitor está o CD Nº 7 («POP»). Introduza o CD "
+                                                "Nº 12 («ROCK»).")}));
+        QCOMPARE(fake_->processStarter.starts.size(), 1u);
+        fake_->discWait.meanwhile = [&disks] {
+            const std::lock_guard held(disks.lock);
+            disks.identities["/dev/sr0"] = {"ROCK", "u12"};
+        };
+        wintest::picture(form_, "Image9")->clicked();
+        QCOMPARE(fake_->processStarter.starts.back().args, std::vector<std::string>{savage});
+    }
+
     // A player that passes for a program but does not start, and a drive never set, are said.
     void aPlayThatCannotStartIsReported() {
         start(path("lista.txt"));
