@@ -6,6 +6,10 @@
 # stand-in player registered as the desktop's default for audio/mpeg. PLAY ! on a loose MP3 and
 # on an album track must prompt for the CD, then start the default player on the file on the
 # image. Then the same with the image mounted only after the prompt's OK (udisks2 is asked to).
+# Then discs known by their identity: "Ler CD" reads disc A as CD 1 and disc B (the same file
+# name, other bytes) as CD 2; PLAY ! on CD 2's entry with A in the drive waits, the images are
+# swapped during the wait, and the player gets B's file. Last, closing "Ler CD" and the program
+# while a mount is still under way returns at once and the program ends well.
 #
 #   scripts/desktop-check.sh [PROGRAM]       (as root: fuseiso mounts)
 #
@@ -60,7 +64,7 @@ printf 'C:\\Programas\\Winamp\\Winamp.exe\r\nD:\r\n' >"$work/config.ini"
 mkdir -p "$work/xdg/data/applications" "$work/xdg/config"
 cat >"$work/player.sh" <<'SH'
 #!/bin/sh
-for a in "$@"; do printf '%s\n' "$a"; done >>"$0.got"
+for a in "$@"; do printf '%s\n' "$a"; grep -ao 'DISC-[AB]' "$a" | head -1 >>"$0.disc"; done >>"$0.got"
 SH
 chmod +x "$work/player.sh"
 printf '[Desktop Entry]\nType=Application\nName=Stand-in player\nExec=%s %%f\nMimeType=audio/mpeg;\n' \
@@ -164,4 +168,114 @@ start_udisks2 later
 play_round mounted-after-ok
 grep -q '"object": "/org/freedesktop/UDisks2/block_devices/sr0"' "$work/udisks2-calls.jsonl" ||
     fail "udisks2 was not asked to mount sr0"
+kill "$udisks_pid"; wait "$udisks_pid" 2>/dev/null || true; udisks_pid=""
+
+# Two burns: one file name on both, each holding its disc's mark.
+for disc in A B; do
+    mkdir -p "$work/disc$disc"
+    python3 - "$work/disc$disc/Faixa.mp3" "$disc" <<'PY'
+import sys
+frame = bytes([0xFF, 0xFB, 0x90, 0x64]) + bytes(413)
+open(sys.argv[1], "wb").write(b"ID3\x03\x00\x00\x00\x00\x00\x00" + frame * 4
+                              + b"DISC-" + sys.argv[2].encode())
+PY
+    genisoimage -quiet -J -R -V "DISCO $disc" -o "$work/disc$disc.iso" "$work/disc$disc"
+done
+media=$work/media/user/DISCO
+change_disc() {
+    dbus-send --system --print-reply --dest=org.freedesktop.UDisks2 \
+        /org/freedesktop/UDisks2/block_devices/sr0 org.mp3search.Test.ChangeMedium \
+        "string:$work/disc$1.iso" >/dev/null || fail "the stand-in udisks2 did not change the disc"
+}
+# $1: seconds a mount takes to answer.
+start_udisks2_with_discs() {
+    cat >"$work/udisks2.json" <<JSON
+{"drives": [{"id": "DVD_RW", "media_compatibility": ["optical_cd"],
+   "devices": [{"name": "sr0", "iso": "$work/discA.iso", "mount_at": "$media",
+                "mount_delay": $1}]}]}
+JSON
+    /usr/bin/python3 tests/support/udisks2_standin.py --config "$work/udisks2.json" \
+        >"$work/udisks2.out" 2>"$out/udisks2-discs.log" &
+    udisks_pid=$!
+    wait_for 15 grep -q ready "$work/udisks2.out" || fail "the stand-in udisks2 did not start"
+}
+start_program() {
+    (cd "$work" && exec env QT_QPA_PLATFORM=xcb "$program" "$work/discos.txt") \
+        >"$out/mp3_search-$1.log" 2>&1 &
+    app_pid=$!
+    wait_for 30 has_window "$title" || fail "$1: no main window"
+    main=$(window_named "$title")
+    xdotool windowactivate --sync "$main"
+    read_geometry "$main"
+    sleep 0.5
+}
+open_reader() {
+    xdotool windowactivate --sync "$main" key alt+l
+    sleep 0.5
+    xdotool key l
+    wait_for 15 has_window "Ler CD" || fail "no Ler CD window"
+    reader=$(window_named "Ler CD")
+    xdotool windowactivate --sync "$reader"
+    sleep 0.5
+}
+# "Ler CD" on the disc in the drive, as the number it proposes; $1: that number.
+read_disc_as() {
+    open_reader
+    xdotool key alt+l
+    sleep 1
+    xdotool key alt+g
+    wait_for 30 grep -qs "^\[$1\]" "$work/discos.ini" || {
+        import -window root "$out/not-remembered-$1.png"
+        fail "the disc read was not remembered as CD $1 (screen in $out/not-remembered-$1.png)"
+    }
+    xdotool windowactivate --sync "$reader" key alt+F4
+    wait_for 10 no_window "Ler CD" || fail "Ler CD did not close"
+    sleep 0.5
+}
+
+: >"$work/discos.txt"
+start_udisks2_with_discs 0
+start_program known-discs
+read_disc_as 1
+change_disc B
+read_disc_as 2
+grep -q "Etiqueta=DISCO B" "$work/discos.ini" || fail "discos.ini does not name DISCO B"
+say "Ler CD remembered disc A as CD 1 and disc B as CD 2"
+
+change_disc A
+rm -f "$work/player.sh.got" "$work/player.sh.disc"
+xdotool windowactivate --sync "$main"
+click_layout "$main" 80 88          # CD 1's entry
+xdotool key Down                    # CD 2's
+click_layout "$main" 90 492         # PLAY !
+wait_for 15 warning_up || fail "no insert-CD prompt for CD 2"
+xdotool windowactivate --sync "$(window_named Warning)" key Return
+wait_for 15 has_window Mp3_search || fail "no wait box while disc A is in the drive"
+sleep 1
+import -window root "$out/wrong-disc-wait.png"
+player_got 1 && fail "the player started with disc A in the drive"
+change_disc B
+wait_for 40 test -s "$work/player.sh.disc" || fail "the player did not start once disc B was in"
+[ "$(cat "$work/player.sh.disc")" = DISC-B ] ||
+    fail "the player got $(cat "$work/player.sh.disc") instead of disc B's file"
+say "CD 2 played from disc B once it replaced disc A during the wait (screen in $out/wrong-disc-wait.png)"
+close_and_check_exit "$main"
+kill "$udisks_pid"; wait "$udisks_pid" 2>/dev/null || true; udisks_pid=""
+
+# A mount that takes a minute: closing "Ler CD", then the program, waits for none of it.
+start_udisks2_with_discs 60
+start_program slow-mount
+open_reader
+xdotool key alt+l
+sleep 1
+xdotool windowactivate --sync "$reader" key alt+F4
+wait_for 3 no_window "Ler CD" || fail "Ler CD did not close while a mount was under way"
+xdotool windowactivate --sync "$main" key alt+F4
+wait_for 3 eval '! kill -0 "$app_pid" 2>/dev/null' ||
+    fail "the program did not end while a mount was under way"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status while a mount was under way"
+say "closing Ler CD and the program during a slow mount returned at once"
 say "passed"

@@ -47,7 +47,9 @@ The description (JSON; every key but "drives" optional):
           "mount_at": "/tmp/disc",   what Mount mounts at (created if missing) and returns
           "mount_error": null,       a text: Mount fails with org.freedesktop.UDisks2.Error.Failed
           "id_label": "ROCK",        IdLabel and IdUUID; by default what blkid reads from "iso"
-          "id_uuid": "2003-05-01-12-00-00-00"
+          "id_uuid": "2003-05-01-12-00-00-00",
+          "mount_delay": 0           seconds Mount takes to answer, the service answering others
+                                     meanwhile (a disc spinning up)
         }
       ]
     }
@@ -179,10 +181,26 @@ class BlockNode(Node):
                                                signature="sv"),
                                dbus.Array([], signature="s"))
 
-    @dbus.service.method(FILESYSTEM, in_signature="a{sv}", out_signature="s")
-    def Mount(self, options):
-        props = self._filesystem()
+    @dbus.service.method(FILESYSTEM, in_signature="a{sv}", out_signature="s",
+                         async_callbacks=("reply", "error"))
+    def Mount(self, options, reply, error):
+        self._filesystem()
         self.service.record("Mount", self.path, options)
+        delay = self.description.get("mount_delay", 0)
+        if not delay:
+            self._answer_mount(reply, error)
+            return
+        # A disc spinning up: the answer comes late, and the service answers others meanwhile.
+        GLib.timeout_add(int(delay * 1000), lambda: self._answer_mount(reply, error) and False)
+
+    def _answer_mount(self, reply, error):
+        try:
+            reply(self._mount())
+        except dbus.DBusException as e:
+            error(e)
+
+    def _mount(self):
+        props = self._filesystem()
         current = [bytes(p).rstrip(b"\0") for p in props["MountPoints"]]
         if current:
             raise UDisksError("AlreadyMounted", "Device %s is already mounted at `%s'."
