@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libgl-dev libjpeg-dev
+    qt6-base-dev libgl-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     dpkg-dev file desktop-file-utils appstream lintian

@@ -5,12 +5,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "toolkit/interface_language.h"
 #include "windows/text_codec.h"
 
 namespace {
@@ -22,18 +24,20 @@ const char* const kQtOptions[] = {
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 void describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Catálogo dos ficheiros MP3 gravados em CD. Sem LISTA, pergunta qual "
-                       "abrir; com ela, abre esse ficheiro (criando-o se não existir)."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Catálogo dos ficheiros MP3 gravados em CD. Sem LISTA, pergunta qual abrir; com ela, "
+        "abre esse ficheiro (criando-o se não existir)."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("LISTA"),
-                                 QStringLiteral("O ficheiro da lista de MP3 a abrir."),
-                                 QStringLiteral("[LISTA]"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "LISTA"),
+        QCoreApplication::translate("CommandLine", "O ficheiro da lista de MP3 a abrir."),
+        QCoreApplication::translate("CommandLine", "[LISTA]"));
     for (const char* name : kQtOptions) {
         QCommandLineOption option{QString::fromLatin1(name)};
-        option.setValueName(QStringLiteral("valor"));
+        option.setValueName(QCoreApplication::translate("CommandLine", "valor"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
@@ -57,16 +61,22 @@ QString listFileFromCommandLine(int argc, char** argv) {
         parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")) ||
         parser.positionalArguments().size() > 1) {
         // Qt's parser prints help, the version or the mistake and ends the process itself; it
-        // needs an application for the program's name, and a plain one needs no display.
+        // needs an application for the program's name, and a plain one needs no display. The
+        // texts are said in the interface's language, so described again once it is known.
         QCoreApplication terminal(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("mp3_search"));
         QCoreApplication::setApplicationVersion(QStringLiteral(MP3_SEARCH_VERSION));
+        tk::useLanguage(tk::languageFor(QLocale::system().uiLanguages()));
         if (parser.positionalArguments().size() > 1 && parsed) {
-            std::fputs(qPrintable(QStringLiteral("Só se pode abrir uma lista de cada vez.\n")),
+            std::fputs(qPrintable(QCoreApplication::translate(
+                                      "CommandLine", "Só se pode abrir uma lista de cada vez.") +
+                                  QLatin1Char('\n')),
                        stderr);
             std::exit(1);
         }
-        parser.process(terminal);
+        QCommandLineParser told;
+        describe(told);
+        told.process(arguments);
     }
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return QString();

@@ -1,5 +1,6 @@
 // Program entry: the command line, the application, the windows created in order, the message loop.
 #include <QApplication>
+#include <QLocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "command_line.h"
 #include "toolkit/background_job.h"
+#include "toolkit/interface_language.h"
 #include "toolkit/platform.h"
 #include "windows/mp3_searcher.h"
 #include "windows/program.h"
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
     // A file-size limit must give a save its "Disk full" error, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
+    tk::useLanguage(tk::languageFor(QLocale::system().uiLanguages()));
     auto program = std::make_unique<Program>(tk::Platform::qt(), listFile);
     program->mainWindow().present();
     const int status = app.exec();

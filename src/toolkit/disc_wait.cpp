@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -79,7 +80,7 @@ bool QtDiscWait::waitUntil(QWidget* parent, const QString& text, const Ready& re
     busy->setTextVisible(false);
     busy->setMinimumWidth(scaled(300));
     layout->addWidget(busy);
-    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), &box);
+    auto* cancel = new QPushButton(QCoreApplication::translate("DiscWait", "Cancelar"), &box);
     cancel->setObjectName(QStringLiteral("Cancelar"));
     cancel->setDefault(true);
     layout->addWidget(cancel, 0, Qt::AlignRight);

@@ -1,6 +1,7 @@
 // Modal boxes and the open dialog on QMessageBox and QFileDialog.
 #include "toolkit/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -50,18 +51,21 @@ void QtMessageDialog::warning(QWidget* parent, const QString& text) {
 }
 
 bool QtConfirmation::confirmOverwrite(QWidget* parent, const QString& fileName) {
-    return ask(parent,
-               QStringLiteral("O ficheiro %1 já existe e vai ser esvaziado.\nDeseja continuar?")
-                   .arg(fileName));
+    return ask(parent, QCoreApplication::translate(
+                           "Confirmation",
+                           "O ficheiro %1 já existe e vai ser esvaziado.\nDeseja continuar?")
+                           .arg(fileName));
 }
 
 bool QtConfirmation::ask(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmar"), question,
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Confirmation", "Confirmar"),
+                    question, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    QPushButton* yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("Confirmation", "&Sim"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("Confirmation", "&Não"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();

@@ -54,18 +54,18 @@ mp3::PlayItem inLocale(const mp3::PlayItem& item) {
 QString startFailure(int err) {
     switch (err) {
         case ENOEXEC:
-            return QStringLiteral(
+            return DiscPlayer::tr(
                 "não é um programa que o sistema saiba executar (a um script "
                 "falta a primeira linha \"#!\")");
         case ENOENT:
-            return QStringLiteral(
+            return DiscPlayer::tr(
                 "o programa, o interpretador que ele pede ou a pasta do CD não "
                 "existe");
         case EACCES:
         case EPERM:
-            return QStringLiteral("não há permissão para o executar ou para entrar na pasta");
+            return DiscPlayer::tr("não há permissão para o executar ou para entrar na pasta");
         default:
-            return QStringLiteral("erro %1 do sistema").arg(err);
+            return DiscPlayer::tr("erro %1 do sistema").arg(err);
     }
 }
 
@@ -164,12 +164,12 @@ mp3::DiscCheck DiscPlayer::checkDrive(const mp3::PlayerConfig& config, const mp3
     probe.ask([drive = win::cp1252ToLocal(config.Unidade_CD), disks = platform_.diskService,
                paths = paths_] { return lookAtDrive(drive, disks, paths); });
     const bool answered = platform_.discWait->waitUntil(
-        parent_, QStringLiteral("A procurar a unidade de CD..."),
+        parent_, DiscPlayer::tr("A procurar a unidade de CD..."),
         [&probe](QString&) { return probe.answered() ? State::Ready : State::Asking; });
     if (!answered) {
-        throw mp3::RuntimeError(mp3::cp1252::fromUtf8(
-            "A unidade de CD não foi encontrada: a procura foi interrompida antes de o disco "
-            "responder"));
+        throw mp3::RuntimeError(
+            win::toCp1252Lossless(tr("A unidade de CD não foi encontrada: a procura foi "
+                                     "interrompida antes de o disco responder")));
     }
     if (probe.raised()) std::rethrow_exception(probe.raised());
     const Look look = *probe.take();
@@ -203,7 +203,7 @@ void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayIte
         return look;
     };
 
-    const QString waiting = QStringLiteral("A aguardar o CD...");
+    const QString waiting = DiscPlayer::tr("A aguardar o CD...");
     Probe<Look> probe;
     BackgroundMount mounting(platform_.diskService);
     std::optional<Look> last;
@@ -233,12 +233,12 @@ void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayIte
     if (!platform_.discWait->waitUntil(parent_, waiting, ready)) {
         const QString looked = !last ? fromLocal(mp3::pathOnDisc(drive, local))
                                : last->path.empty()
-                                   ? QStringLiteral("%1 (nenhum disco montado em %2)")
+                                   ? DiscPlayer::tr("%1 (nenhum disco montado em %2)")
                                          .arg(fromLocal(mp3::pathOnDisc("", local).substr(1)),
                                               fromLocal(last->where.device))
                                    : fromLocal(last->path);
         throw mp3::RuntimeError(
-            win::toCp1252Lossless(QStringLiteral("O CD não tem o ficheiro %1").arg(looked)));
+            win::toCp1252Lossless(DiscPlayer::tr("O CD não tem o ficheiro %1").arg(looked)));
     }
     start(config, last->path, last->where.folder);
 }
@@ -249,7 +249,7 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
     if (isExecutableFile(program)) {
         if (const int err = platform_.processStarter->start(program, {path}, folder + "/")) {
             throw mp3::RuntimeError(win::toCp1252Lossless(
-                QStringLiteral("O leitor %1 não pôde ser iniciado na pasta %2: %3")
+                DiscPlayer::tr("O leitor %1 não pôde ser iniciado na pasta %2: %3")
                     .arg(fromLocal(program), fromLocal(folder), startFailure(err))));
         }
         return;
@@ -258,7 +258,7 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
     // the desktop plays the file with what it plays MP3s with.
     if (!platform_.defaultApplication->open(path)) {
         throw mp3::RuntimeError(
-            win::toCp1252Lossless(QStringLiteral("Nenhum programa do ambiente de trabalho abre %1")
+            win::toCp1252Lossless(DiscPlayer::tr("Nenhum programa do ambiente de trabalho abre %1")
                                       .arg(fromLocal(path))));
     }
 }

@@ -1,6 +1,7 @@
 // Playing an item from the disc: where the drive is, the wait for the disc, the player started.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,8 @@ struct Platform;
 // any of it, and a start that fails is reported. Discs "discos.ini" knows are recognised by their
 // identity: the right one in the drive needs no prompt, and a wrong one is never played from.
 class DiscPlayer : public mp3::PlayerHost {
+    Q_DECLARE_TR_FUNCTIONS(DiscPlayer)
+
   public:
     DiscPlayer(tk::Platform& platform, QWidget* parent, mp3::SystemPaths paths = {});
     ~DiscPlayer() override;

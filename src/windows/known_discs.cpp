@@ -1,9 +1,9 @@
 // Reading "discos.ini" for the windows, and saying once what is wrong with it.
 #include "windows/known_discs.h"
 
+#include <QCoreApplication>
 #include <QString>
 
-#include "catalogue/cp1252.h"
 #include "catalogue/error_text.h"
 #include "catalogue/runtime_error.h"
 #include "toolkit/platform.h"
@@ -19,13 +19,15 @@ std::optional<mp3::DiscRegister> readKnownDiscs(tk::Platform& platform, QWidget*
         discs.read();
     } catch (const mp3::EInOutError& error) {
         message =
-            mp3::cp1252::fromUtf8("O ficheiro discos.ini não pôde ser lido (") + error.what() + ")";
+            win::toCp1252Lossless(QCoreApplication::translate(
+                                      "KnownDiscs", "O ficheiro discos.ini não pôde ser lido (%1)")
+                                      .arg(win::fromCp1252(error.what())));
     } catch (const mp3::RuntimeError& error) {
         message = error.what();  // damaged: it says where
     }
     if (!message.empty()) {
-        message += mp3::cp1252::fromUtf8(
-            ": os discos não são reconhecidos nem registados até ser corrigido");
+        message += win::toCp1252Lossless(QCoreApplication::translate(
+            "KnownDiscs", ": os discos não são reconhecidos nem registados até ser corrigido"));
         if (message != reported) {
             reported = message;
             platform.errorBox->show(parent, tk::applicationTitle(),

@@ -53,7 +53,7 @@ class RowHeightDelegate : public QStyledItemDelegate {
 TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* mainWindow)
     : ChildWindow(platform, mainWindow), Ficheiro_Lista_(&Ficheiro_Lista) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Introduzir novas músicas"));
+    setWindowTitle(tr("Introduzir novas músicas"));
     placeWindow(288, 225, 587, 345, Border::FixedSingle);
     tk::fillBackground(this, tk::clBlack);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
@@ -98,8 +98,9 @@ TForm2::TForm2(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista, QWidget* m
     tk::setTextColour(NovoCD_Memo, tk::clMaroon);
     place(NovoCD_Memo, {64, 184, 377, 121});
 
-    Gravar = tk::makeBitButton(c, "Gravar", tk::BitKind::Ok, "&Gravar", {488, 288, 91, 41});
-    BitBtn1 = tk::makeBitButton(c, "BitBtn1", tk::BitKind::Cancel, "&Apagar", {488, 246, 91, 41});
+    Gravar = tk::makeBitButton(c, "Gravar", tk::BitKind::Ok, tr("&Gravar"), {488, 288, 91, 41});
+    BitBtn1 =
+        tk::makeBitButton(c, "BitBtn1", tk::BitKind::Cancel, tr("&Apagar"), {488, 246, 91, 41});
 
     QStringList numbers;
     for (int n = 1; n <= 40; ++n) numbers << QString::number(n);

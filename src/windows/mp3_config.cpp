@@ -18,14 +18,14 @@ TForm3* Form3 = nullptr;
 
 TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Configuração"));
+    setWindowTitle(tr("Configuração"));
     placeWindow(435, 319, 332, 146, Border::FixedSingle);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
 
     QWidget* c = client();
     Label1 = tk::makeLabel(c, "Label1", 8, 8);
     place(Label1, {8, 8, 296, 16});
-    Label1->setCaption(QStringLiteral("Localização do Leitor de MP3 (exemplo: Winamp)"));
+    Label1->setCaption(tr("Localização do Leitor de MP3 (exemplo: Winamp)"));
     Winamp_Path = tk::makeEdit(c, "Winamp_Path", {8, 32, 313, 24});
     // Buddies relate each field to its label for assistive technologies (on Linux the only way
     // a combo box's caption reaches them); with no "&" in the labels they add no shortcut.
@@ -34,14 +34,15 @@ TForm3::TForm3(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
 
     Label2 = tk::makeLabel(c, "Label2", 8, 88);
     place(Label2, {8, 88, 180, 16});
-    Label2->setCaption(QStringLiteral("Letra da Unidade de CD-ROM"));
+    Label2->setCaption(tr("Letra da Unidade de CD-ROM"));
     CD_Drive = tk::makeEditableCombo(c, "CD_Drive", {8, 112, 113, 24},
                                      {"D:", "E:", "F:", "G:", "H:", "I:", "J:", "K:", "L:"});
     Label2->setBuddy(CD_Drive);
     CD_Drive->setAccessibleName(Label2->text());
 
-    BitBtn2 = tk::makeBitButton(c, "BitBtn2", tk::BitKind::Retry, "&Restaurar", {232, 70, 91, 33});
-    BitBtn1 = tk::makeBitButton(c, "BitBtn1", tk::BitKind::Yes, "&Gravar", {232, 104, 91, 33});
+    BitBtn2 =
+        tk::makeBitButton(c, "BitBtn2", tk::BitKind::Retry, tr("&Restaurar"), {232, 70, 91, 33});
+    BitBtn1 = tk::makeBitButton(c, "BitBtn1", tk::BitKind::Yes, tr("&Gravar"), {232, 104, 91, 33});
 
     setTabOrder(Winamp_Path, CD_Drive);
     setTabOrder(CD_Drive, BitBtn1);

@@ -45,7 +45,7 @@ QPlainTextEdit* makeMemo(QWidget* panel, const char* name, HelpPage page) {
 
 TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platform, mainWindow) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Ajuda"));
+    setWindowTitle(tr("Ajuda"));
     placeWindow(320, 154, kWindowWidth - 2 * kBorder, kWindowHeight - kTitleBar - 2 * kBorder,
                 Border::Sizeable);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
@@ -74,19 +74,19 @@ TForm4::TForm4(tk::Platform& platform, QWidget* mainWindow) : ChildWindow(platfo
         QPlainTextEdit* page;
     };
     const PageButton buttons[] = {
-        {&Button1, "Button1", "Geral", 8, &TForm4::Button1Click, Memo1},
-        {&Button2, "Button2", "Listas", 120, &TForm4::Button2Click, Memo2},
-        {&Button3, "Button3", "Procurar", 232, &TForm4::Button3Click, Memo4},
-        {&Button4, "Button4", "Alterar", 344, &TForm4::Button4Click, Memo3},
+        {&Button1, "Button1", QT_TR_NOOP("Geral"), 8, &TForm4::Button1Click, Memo1},
+        {&Button2, "Button2", QT_TR_NOOP("Listas"), 120, &TForm4::Button2Click, Memo2},
+        {&Button3, "Button3", QT_TR_NOOP("Procurar"), 232, &TForm4::Button3Click, Memo4},
+        {&Button4, "Button4", QT_TR_NOOP("Alterar"), 344, &TForm4::Button4Click, Memo3},
     };
     for (const PageButton& entry : buttons) {
-        auto* button = new QPushButton(QLatin1String(entry.caption), client());
+        auto* button = new QPushButton(tr(entry.caption), client());
         button->setObjectName(QLatin1String(entry.name));
         place(button, entry.left, 0, 113, 49);
         tk::connectHandler(this, button, &QPushButton::clicked, entry.handler);
         *entry.button = button;
         // A page has no caption of its own; the button that shows it names it.
-        entry.page->setAccessibleName(QLatin1String(entry.caption));
+        entry.page->setAccessibleName(tr(entry.caption));
     }
 
     // The panels take no focus themselves; their memos stand in their places.

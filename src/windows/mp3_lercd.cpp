@@ -3,6 +3,7 @@
 #include "windows/mp3_lercd.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -47,7 +48,9 @@ using tk::Fit;
 constexpr QRgb kCaptionRed = 0xFFE01010;
 constexpr QRgb kDimmed = 0xFF8C8C8C;
 const QString kIndent = QStringLiteral("      ");
-const QString kAlreadyThere = QStringLiteral("   (já na lista)");
+QString alreadyThere() {
+    return QCoreApplication::translate("TForm5", "   (já na lista)");
+}
 
 QLabel* makeText(QWidget* parent, const char* name, const QString& text, Box box, QRgb colour,
                  int pixelHeight, bool bold) {
@@ -65,8 +68,10 @@ QString fromLocal(const std::string& bytes) {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
+// "1 faixa", "2 faixas": the two forms are marked where they are written, translated here.
 QString amount(std::size_t n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(n).arg(
+        QCoreApplication::translate("TForm5", n == 1 ? one : many));
 }
 
 // How a row of a list is drawn: headings bold, what will not be written in grey.
@@ -147,7 +152,7 @@ TForm5::TForm5(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista,
       driveJob_(std::make_unique<tk::BackgroundJob>()),
       job_(std::make_unique<tk::BackgroundJob>()) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Ler CD"));
+    setWindowTitle(tr("Ler CD"));
     placeWindow(250, 150, 680, 560, Border::FixedSingle);
     tk::fillBackground(this, tk::clBlack);
     setFont(tk::layoutFont(QStringLiteral("MS Sans Serif"), 13));
@@ -155,16 +160,17 @@ TForm5::TForm5(tk::Platform& platform, mp3::TextFile& Ficheiro_Lista,
 
     readConfiguration();
     showDrive();
-    status_ = configRead_ ? QStringLiteral("Escolha o número do CD e carregue em Ler.")
-                          : QStringLiteral("Sem \"config.ini\" não se sabe onde está o CD.");
+    status_ = configRead_ ? tr("Escolha o número do CD e carregue em Ler.")
+                          : tr("Sem \"config.ini\" não se sabe onde está o CD.");
     // With every number in use nothing is proposed, and the status line says why.
     if (proposeCdNumber(catalogue)) compare();
     showPreview();
 
     connect(job_.get(), &tk::BackgroundJob::progressed, this, [this](qint64 seen) {
-        setStatus(QStringLiteral("A ler o CD... %1")
-                      .arg(amount(static_cast<std::size_t>(seen), "ficheiro ou pasta vistos",
-                                  "ficheiros e pastas vistos")));
+        setStatus(
+            tr("A ler o CD... %1")
+                .arg(amount(static_cast<std::size_t>(seen), QT_TR_NOOP("ficheiro ou pasta vistos"),
+                            QT_TR_NOOP("ficheiros e pastas vistos"))));
     });
     connect(Ler, &QPushButton::clicked, this, &TForm5::LerClick);
     connect(Cancelar, &QPushButton::clicked, this, &TForm5::CancelarClick);
@@ -188,34 +194,31 @@ void TForm5::build() {
     Image2 = artworkPicture(c, "Image2", "frame", {16, 150, 649, 263}, Fit::Stretch);
     Image3 = artworkPicture(c, "Image3", "frame", {16, 440, 649, 113}, Fit::Stretch);
 
-    LabelUnidade = makeText(c, "LabelUnidade", QStringLiteral("Unidade de CD"), {192, 12, 300, 22},
-                            kCaptionRed, 17, true);
+    LabelUnidade =
+        makeText(c, "LabelUnidade", tr("Unidade de CD"), {192, 12, 300, 22}, kCaptionRed, 17, true);
     Unidade = makeText(c, "Unidade", QString(), {192, 36, 472, 20}, tk::clWhite, 15, true);
     Unidade->setAccessibleDescription(LabelUnidade->text());
 
-    LabelCD =
-        makeText(c, "LabelCD", QStringLiteral("CD &nº"), {16, 80, 56, 22}, kCaptionRed, 17, true);
+    LabelCD = makeText(c, "LabelCD", tr("CD &nº"), {16, 80, 56, 22}, kCaptionRed, 17, true);
     LabelCD->setTextFormat(Qt::AutoText);
     QStringList numbers;
     for (int n = 1; n <= 99; ++n) numbers << QString::number(n);
     CD_Numero = tk::makeEditableCombo(c, "CD_Numero", {72, 78, 65, 24}, numbers);
     // The buddy names the field for screen readers and gives it Alt+N.
     LabelCD->setBuddy(CD_Numero);
-    CD_Numero->setAccessibleName(QStringLiteral("CD nº"));
+    CD_Numero->setAccessibleName(tr("CD nº"));
 
-    Ler =
-        tk::makeBitButton(c, "Ler", tk::BitKind::Retry, QStringLiteral("&Ler"), {152, 72, 91, 35});
-    Cancelar = tk::makeBitButton(c, "Cancelar", tk::BitKind::Cancel, QStringLiteral("&Cancelar"),
-                                 {248, 72, 105, 35});
-    Gravar = tk::makeBitButton(c, "Gravar", tk::BitKind::Ok, QStringLiteral("&Gravar"),
-                               {572, 72, 91, 35});
+    Ler = tk::makeBitButton(c, "Ler", tk::BitKind::Retry, tr("&Ler"), {152, 72, 91, 35});
+    Cancelar =
+        tk::makeBitButton(c, "Cancelar", tk::BitKind::Cancel, tr("&Cancelar"), {248, 72, 105, 35});
+    Gravar = tk::makeBitButton(c, "Gravar", tk::BitKind::Ok, tr("&Gravar"), {572, 72, 91, 35});
 
     Progresso = new QProgressBar(c);
     Progresso->setObjectName(QStringLiteral("Progresso"));
     // The number of files is not known before the walk ends: a busy bar, with the count beside.
     Progresso->setRange(0, 0);
     Progresso->setTextVisible(false);
-    Progresso->setAccessibleName(QStringLiteral("A ler o CD"));
+    Progresso->setAccessibleName(tr("A ler o CD"));
     place(Progresso, {368, 80, 188, 20});
     Progresso->hide();
 
@@ -224,7 +227,7 @@ void TForm5::build() {
     Estado->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Previsao = tk::makeListBox(c, "Previsao", {32, 166, 617, 231}, tk::clNavy, tk::Cursor::Arrow);
-    Previsao->setAccessibleName(QStringLiteral("O que será gravado"));
+    Previsao->setAccessibleName(tr("O que será gravado"));
     previewSource_ =
         std::make_unique<tk::RowFunctions>([this] { return static_cast<int>(rows_.size()); },
                                            [this](int row) { return previewRowText(row); });
@@ -254,8 +257,8 @@ void TForm5::build() {
         },
         Previsao));
 
-    LabelRecusados = makeText(c, "LabelRecusados", QStringLiteral("Não podem ser gravados"),
-                              {16, 416, 648, 22}, kCaptionRed, 17, true);
+    LabelRecusados = makeText(c, "LabelRecusados", tr("Não podem ser gravados"), {16, 416, 648, 22},
+                              kCaptionRed, 17, true);
     Recusados =
         tk::makeListBox(c, "Recusados", {32, 456, 617, 81}, tk::clMaroon, tk::Cursor::Arrow);
     Recusados->setAccessibleName(LabelRecusados->text());
@@ -296,14 +299,13 @@ void TForm5::readConfiguration() {
 
 void TForm5::showDrive() {
     if (!configRead_) {
-        Unidade->setText(
-            QStringLiteral("Não foi possível ler \"config.ini\" (%1): escolha a unidade em "
-                           "Ficheiro > Configuração")
-                .arg(configError_));
+        Unidade->setText(tr("Não foi possível ler \"config.ini\" (%1): escolha a unidade em "
+                            "Ficheiro > Configuração")
+                             .arg(configError_));
         return;
     }
     // Asked off the user-interface thread: a disk service that stops answering freezes nothing.
-    Unidade->setText(QStringLiteral("A procurar a unidade de CD..."));
+    Unidade->setText(tr("A procurar a unidade de CD..."));
     auto found = std::make_shared<Reading>();
     driveJob_->start(
         [found, drive = win::cp1252ToLocal(config_.Unidade_CD),
@@ -339,12 +341,12 @@ void TForm5::showDrive(const mp3::DriveLocation& drive, const mp3::DiscIdentity&
             break;
         case mp3::DriveLocation::Status::Mounted:
             Unidade->setText(QStringLiteral("%1 → %2").arg(drawn, fromLocal(drive.folder)) +
-                             (disc.label.empty() ? QString()
-                                                 : QStringLiteral(" («%1»)").arg(
-                                                       QString::fromStdString(disc.label))));
+                             (disc.label.empty()
+                                  ? QString()
+                                  : tr(" («%1»)").arg(QString::fromStdString(disc.label))));
             break;
         case mp3::DriveLocation::Status::NotMounted:
-            Unidade->setText(drawn + QStringLiteral(": nenhum disco montado"));
+            Unidade->setText(drawn + tr(": nenhum disco montado"));
             break;
     }
 }
@@ -357,10 +359,10 @@ void TForm5::recognise(const mp3::DiscIdentity& disc) {
     if (!cd) return;
     // Its own number, so reading it again adds only what is new.
     const std::string label = known->discOf(*cd)->label;
-    discStatus_ = label.empty() ? QStringLiteral("Este disco é o CD nº %1.").arg(*cd)
-                                : QStringLiteral("Este disco é o CD nº %1 («%2»).")
-                                      .arg(*cd)
-                                      .arg(QString::fromStdString(label));
+    discStatus_ =
+        label.empty()
+            ? tr("Este disco é o CD nº %1.").arg(*cd)
+            : tr("Este disco é o CD nº %1 («%2»).").arg(*cd).arg(QString::fromStdString(label));
     CD_Numero->setEditText(QString::number(*cd));
     showStatus();
 }
@@ -372,7 +374,7 @@ bool TForm5::proposeCdNumber(const mp3::Catalogue& catalogue) {
     }
     CD_Numero->setCurrentIndex(-1);
     CD_Numero->clearEditText();
-    status_ = QStringLiteral("Os números de CD de 1 a 99 estão todos em uso: escreva um.");
+    status_ = tr("Os números de CD de 1 a 99 estão todos em uso: escreva um.");
     return false;
 }
 
@@ -420,7 +422,7 @@ void TForm5::startReading() {
         [this, result](std::exception_ptr raised) {
             run([this, &result, raised] { finishReading(*result, raised); });
         });
-    setStatus(QStringLiteral("A ler o CD..."));
+    setStatus(tr("A ler o CD..."));
     updateButtons();
 }
 
@@ -431,11 +433,11 @@ void TForm5::finishReading(Reading& reading, std::exception_ptr raised) {
     // Where it read, or tried to: a disc may have been mounted since the window opened.
     if (reading.drive) showDrive(*reading.drive, reading.disc);
     if (raised) {
-        setStatus(QStringLiteral("A leitura do CD falhou."));
+        setStatus(tr("A leitura do CD falhou."));
         std::rethrow_exception(raised);
     }
     if (reading.cancelled || job_->cancelled()) {
-        setStatus(QStringLiteral("Leitura cancelada: nada foi lido."));
+        setStatus(tr("Leitura cancelada: nada foi lido."));
         return;
     }
     list_ = std::move(reading.list);
@@ -451,7 +453,7 @@ void TForm5::CancelarClick() {
     run([this] {
         if (!job_->running()) return;
         job_->cancel();
-        setStatus(QStringLiteral("A cancelar..."));
+        setStatus(tr("A cancelar..."));
     });
 }
 
@@ -511,10 +513,11 @@ void TForm5::save() {
     const QString typed = CD_Numero->currentText();
     status_ =
         preview_.nothingNew()
-            ? QStringLiteral("Nada de novo para gravar: a lista já tem tudo o que está no CD.")
-            : QStringLiteral("Gravado no CD nº %1: %2 e %3 em %4.")
-                  .arg(typed, amount(loose, "MP3 isolado", "MP3 isolados"),
-                       amount(tracks, "faixa", "faixas"), amount(albums, "álbum", "álbuns"));
+            ? tr("Nada de novo para gravar: a lista já tem tudo o que está no CD.")
+            : tr("Gravado no CD nº %1: %2 e %3 em %4.")
+                  .arg(typed, amount(loose, QT_TR_NOOP("MP3 isolado"), QT_TR_NOOP("MP3 isolados")),
+                       amount(tracks, QT_TR_NOOP("faixa"), QT_TR_NOOP("faixas")),
+                       amount(albums, QT_TR_NOOP("álbum"), QT_TR_NOOP("álbuns")));
     clearPreview();
     // The next disc goes under the next free number, so it is not previewed under this one.
     mp3::TextFile file(Ficheiro_Lista_->name());
@@ -529,8 +532,8 @@ bool TForm5::replaceAsked(const mp3::DiscRegister& known, int cd) {
     return !other ||
            platform().confirmation->ask(
                this,
-               QStringLiteral("O CD nº %1 já está associado ao disco «%2». Associar a este "
-                              "disco?")
+               tr("O CD nº %1 já está associado ao disco «%2». Associar a este "
+                  "disco?")
                    .arg(cd)
                    .arg(QString::fromStdString(other->label.empty() ? other->uuid : other->label)));
 }
@@ -562,10 +565,9 @@ void TForm5::showPreview() {
     }
     Previsao->resetRows();
     Recusados->resetRows();
-    LabelRecusados->setText(
-        preview_.refusals.empty()
-            ? QStringLiteral("Não podem ser gravados")
-            : QStringLiteral("Não podem ser gravados: %1").arg(preview_.refusals.size()));
+    LabelRecusados->setText(preview_.refusals.empty()
+                                ? tr("Não podem ser gravados")
+                                : tr("Não podem ser gravados: %1").arg(preview_.refusals.size()));
 
     showStatus();
     updateButtons();
@@ -573,7 +575,7 @@ void TForm5::showPreview() {
 
 void TForm5::showStatus() {
     if (!cdRefusal_.isEmpty()) {
-        Estado->setText(QStringLiteral("CD nº: %1").arg(cdRefusal_));
+        Estado->setText(tr("CD nº: %1").arg(cdRefusal_));
         return;
     }
     const QString disc = discStatus_.isEmpty() ? QString() : discStatus_ + QLatin1Char(' ');
@@ -581,16 +583,20 @@ void TForm5::showStatus() {
         Estado->setText(disc + status_);
         return;
     }
-    QString text = disc + QStringLiteral("No CD: %1 e %2. ")
-                              .arg(amount(preview_.loose.size(), "MP3 isolado", "MP3 isolados"),
-                                   amount(preview_.albums.size(), "álbum", "álbuns"));
+    QString text =
+        disc + tr("No CD: %1 e %2. ")
+                   .arg(amount(preview_.loose.size(), QT_TR_NOOP("MP3 isolado"),
+                               QT_TR_NOOP("MP3 isolados")),
+                        amount(preview_.albums.size(), QT_TR_NOOP("álbum"), QT_TR_NOOP("álbuns")));
     if (preview_.nothingNew()) {
-        text += QStringLiteral("Nada de novo para gravar: tudo já está na lista.");
+        text += tr("Nada de novo para gravar: tudo já está na lista.");
     } else {
-        text += QStringLiteral("Carregue em Gravar para acrescentar à lista, no CD nº %1: %2 e %3.")
+        text += tr("Carregue em Gravar para acrescentar à lista, no CD nº %1: %2 e %3.")
                     .arg(CD_Numero->currentText(),
-                         amount(preview_.newLooseCount(), "MP3 isolado novo", "MP3 isolados novos"),
-                         amount(preview_.newTrackCount(), "faixa nova", "faixas novas"));
+                         amount(preview_.newLooseCount(), QT_TR_NOOP("MP3 isolado novo"),
+                                QT_TR_NOOP("MP3 isolados novos")),
+                         amount(preview_.newTrackCount(), QT_TR_NOOP("faixa nova"),
+                                QT_TR_NOOP("faixas novas")));
     }
     Estado->setText(text);
 }
@@ -626,27 +632,29 @@ void TForm5::updateButtons() {
 QString TForm5::previewRowText(int row) const {
     using Kind = PreviewRow::Kind;
     const auto heading = [](const QString& name, std::size_t count, const QString& news) {
-        return count == 0 ? name + QStringLiteral(": nenhum")
+        return count == 0 ? name + tr(": nenhum")
                           : QStringLiteral("%1: %2, %3").arg(name).arg(count).arg(news);
     };
     const auto entry = [](const QString& indent, const mp3::DiscText& text) {
         return indent + win::fromCp1252(text.text) +
-               (text.presence == mp3::Presence::AlreadyThere ? kAlreadyThere : QString());
+               (text.presence == mp3::Presence::AlreadyThere ? alreadyThere() : QString());
     };
     const PreviewRow& r = rows_[static_cast<std::size_t>(row)];
     switch (r.kind) {
         case Kind::LooseHeading:
-            return heading(QStringLiteral("MP3 isolados"), preview_.loose.size(),
-                           amount(preview_.newLooseCount(), "novo", "novos"));
+            return heading(
+                tr("MP3 isolados", "heading"), preview_.loose.size(),
+                amount(preview_.newLooseCount(), QT_TR_NOOP("novo"), QT_TR_NOOP("novos")));
         case Kind::Loose:
             return entry(kIndent, preview_.loose[r.item]);
         case Kind::AlbumHeading:
-            return heading(QStringLiteral("Álbuns"), preview_.albums.size(),
-                           amount(preview_.newTrackCount(), "faixa nova", "faixas novas"));
+            return heading(tr("Álbuns"), preview_.albums.size(),
+                           amount(preview_.newTrackCount(), QT_TR_NOOP("faixa nova"),
+                                  QT_TR_NOOP("faixas novas")));
         case Kind::Album: {
             const mp3::DiscAlbum& album = preview_.albums[r.album];
             return kIndent + win::fromCp1252(album.header) +
-                   (album.newTrackCount() == 0 ? kAlreadyThere : QString());
+                   (album.newTrackCount() == 0 ? alreadyThere() : QString());
         }
         case Kind::Track:
             return entry(kIndent + kIndent, preview_.albums[r.album].tracks[r.item]);

@@ -62,13 +62,13 @@ class ListSink : public mp3::CatalogueSink {
 TForm1::TForm1(tk::Platform& platform, const QString& listFile)
     : tk::Form(platform, Role::Main), OpenDialog1(platform), startListFile_(listFile) {
     setObjectName("Form1");
-    setWindowTitle("\"Quintor\" de MP3");
+    setWindowTitle(tr("\"Quintor\" de MP3"));
     setFont(tk::layoutFont("MS Sans Serif", 13));
     // clBtnShadow, seen only in the rightmost column: the panels are a pixel narrower.
     tk::fillBackground(client(), palette().color(QPalette::Dark));
 
-    OpenDialog1.title = "Abrir Lista de MP3";
-    OpenDialog1.filter = {{"Lista de MP3", "*.txt"}, {"Todos os Ficheiros", "*"}};
+    OpenDialog1.title = tr("Abrir Lista de MP3");
+    OpenDialog1.filter = {{tr("Lista de MP3"), "*.txt"}, {tr("Todos os Ficheiros"), "*"}};
     OpenDialog1.filterIndex = 1;
     OpenDialog1.defaultExt = "txt";
     OpenDialog1.initialDir = ".";
@@ -124,7 +124,7 @@ void TForm1::buildListsView() {
         tk::makeListBox(p, "ListaMP3_Total", {48, 80, 313, 365}, tk::clNavy, Cursor::Hand);
     ListaMP3_Total->setAccessibleName(title->accessibleName());
     // Hints are off, so this text is never shown.
-    ListaMP3_Total->setProperty("hint", QString("Duplo Clique para ouvir a música!!"));
+    ListaMP3_Total->setProperty("hint", tr("Duplo Clique para ouvir a música!!"));
     Lista_ConteudoCDs =
         tk::makeListBox(p, "Lista_ConteudoCDs", {424, 336, 289, 118}, tk::clTeal, Cursor::Hand);
     Lista_ConteudoCDs->setAccessibleName(contentsTitle->accessibleName());
@@ -222,25 +222,25 @@ void TForm1::buildMenus() {
         if (handler) tk::connectHandler(this, action, &QAction::triggered, handler);
         return action;
     };
-    QMenu* file = addMenu("File1", "&Ficheiro");
-    addItem(file, "Novo1", "&Nova Lista", &TForm1::Novo1Click);
+    QMenu* file = addMenu("File1", tr("&Ficheiro"));
+    addItem(file, "Novo1", tr("&Nova Lista"), &TForm1::Novo1Click);
     // Greyed in the layout and never enabled.
-    addItem(file, "Abrir1", "&Abrir Lista", nullptr)->setEnabled(false);
-    addItem(file, "Configurao1", "&Configuração", &TForm1::Configurao1Click);
-    addItem(file, "Sair1", "&Sair", &TForm1::Sair1Click);
-    QMenu* operations = addMenu("Pesquisar1", "&Operações");
-    addItem(operations, "Pesquisar2", "&Pesquisar", &TForm1::Pesquisar2Click);
-    addItem(operations, "ListarMP31", "&Listar MP3", &TForm1::ListarMP31Click);
-    QMenu* change = addMenu("Alterar1", "A&lterar");
-    addItem(change, "NovoMP31", "Novo &MP3", &TForm1::NovoMP31Click);
-    addItem(change, "Novolbum1", "Novo &Album", &TForm1::Novolbum1Click);
-    addItem(change, "LerCD1", "&Ler CD...", &TForm1::LerCD1Click);
-    QMenu* help = addMenu("Ajuda1", "&Ajuda");
-    addItem(help, "Sobre1", "&Sobre...", &TForm1::Sobre1Click);
+    addItem(file, "Abrir1", tr("&Abrir Lista"), nullptr)->setEnabled(false);
+    addItem(file, "Configurao1", tr("&Configuração"), &TForm1::Configurao1Click);
+    addItem(file, "Sair1", tr("&Sair"), &TForm1::Sair1Click);
+    QMenu* operations = addMenu("Pesquisar1", tr("&Operações"));
+    addItem(operations, "Pesquisar2", tr("&Pesquisar"), &TForm1::Pesquisar2Click);
+    addItem(operations, "ListarMP31", tr("&Listar MP3"), &TForm1::ListarMP31Click);
+    QMenu* change = addMenu("Alterar1", tr("A&lterar"));
+    addItem(change, "NovoMP31", tr("Novo &MP3"), &TForm1::NovoMP31Click);
+    addItem(change, "Novolbum1", tr("Novo &Album"), &TForm1::Novolbum1Click);
+    addItem(change, "LerCD1", tr("&Ler CD..."), &TForm1::LerCD1Click);
+    QMenu* help = addMenu("Ajuda1", tr("&Ajuda"));
+    addItem(help, "Sobre1", tr("&Sobre..."), &TForm1::Sobre1Click);
 
     PopMenu = new QMenu(this);
     PopMenu->setObjectName("PopMenu");
-    PopMenu->addAction("&Apagar da Lista")->setObjectName("Apagar1");
+    PopMenu->addAction(tr("&Apagar da Lista"))->setObjectName("Apagar1");
 }
 
 void TForm1::connectHandlers() {
@@ -266,7 +266,7 @@ Window* TForm1::openChild(std::unique_ptr<Window> window, Window*& global) {
 }
 
 void TForm1::FormCreate() {
-    OpenDialog1.title = "Abrir Lista de MP3";
+    OpenDialog1.title = tr("Abrir Lista de MP3");
     if (!startListFile_.isEmpty()) {
         // As if the dialog had been answered with it: the next dialog shows it filled in.
         OpenDialog1.fileName = startListFile_;
@@ -334,7 +334,7 @@ void TForm1::Sair1Click() {
 }
 
 void TForm1::Novo1Click() {
-    OpenDialog1.title = "Nova Lista de MP3";
+    OpenDialog1.title = tr("Nova Lista de MP3");
     const QString previousName = OpenDialog1.fileName;
     const int previousFilter = OpenDialog1.filterIndex;
     if (!OpenDialog1.execute(this)) return;
