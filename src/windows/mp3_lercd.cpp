@@ -199,11 +199,11 @@ void TForm5::build() {
     Unidade = makeText(c, "Unidade", QString(), {192, 36, 472, 20}, tk::clWhite, 15, true);
     Unidade->setAccessibleDescription(LabelUnidade->text());
 
-    LabelCD = makeText(c, "LabelCD", tr("CD &nº"), {16, 80, 56, 22}, kCaptionRed, 17, true);
+    LabelCD = makeText(c, "LabelCD", tr("CD &nº"), {16, 80, 60, 22}, kCaptionRed, 17, true);
     LabelCD->setTextFormat(Qt::AutoText);
     QStringList numbers;
     for (int n = 1; n <= 99; ++n) numbers << QString::number(n);
-    CD_Numero = tk::makeEditableCombo(c, "CD_Numero", {72, 78, 65, 24}, numbers);
+    CD_Numero = tk::makeEditableCombo(c, "CD_Numero", {78, 78, 65, 24}, numbers);
     // The buddy names the field for screen readers and gives it Alt+N.
     LabelCD->setBuddy(CD_Numero);
     CD_Numero->setAccessibleName(tr("CD nº"));

@@ -11,8 +11,8 @@
 #include "support/fakes.h"
 #include "support/main_window.h"
 #include "support/windows.h"
-#include "toolkit/elided_label.h"
 #include "toolkit/interface_language.h"
+#include "toolkit/label.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_adicionar.h"
 #include "windows/mp3_config.h"
@@ -36,8 +36,9 @@ QString withoutKey(QString caption) {
     return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
 }
 
-// What does not fit in a window: a caption wider (or, wrapped, taller) than its widget, a
-// self-sizing label past its parent's edge, a menu or button cut, two items with one key.
+// What does not fit in a window: a caption wider (or, wrapped, taller) than its widget with a
+// pixel to spare on each side (another screen's density rounds the font), a self-sizing label
+// past its parent's edge, a menu or button cut, two items with one key.
 QStringList misfits(QWidget* window) {
     QStringList found;
     QMap<QChar, QString> keys;
@@ -52,11 +53,13 @@ QStringList misfits(QWidget* window) {
         const QString text = withoutKey(label->text());
         if (text.isEmpty() || !label->isVisibleTo(window)) continue;
         const QFontMetrics metrics(label->font());
-        const QRect room = label->contentsRect();
+        const QRect room = label->contentsRect().adjusted(1, 0, -1, 0);
+        // A self-sizing label fits its text by itself; it must stay within its parent.
         const bool fits =
-            label->wordWrap()
-                ? metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height()
-                : metrics.horizontalAdvance(text) <= room.width();
+            qobject_cast<tk::Label*>(label) != nullptr ||
+            (label->wordWrap()
+                 ? metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height()
+                 : metrics.horizontalAdvance(text) <= room.width());
         const QWidget* parent = label->parentWidget();
         if (!fits || label->geometry().right() >= parent->width())
             found << QStringLiteral("label %1: \"%2\"").arg(label->objectName(), text);
