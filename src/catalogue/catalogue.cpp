@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 
-#include "cp1252.h"
 #include "runtime_error.h"
 #include "text_file.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -20,9 +20,8 @@ constexpr std::size_t kMaxFileBytes =
     std::numeric_limits<std::uint32_t>::max() - FileBytes::kEndMark;
 
 [[noreturn]] void refuseTooLarge() {
-    static const std::string refusal =
-        cp1252::fromUtf8("A lista é grande demais para ser carregada: tem de ter menos de 4 GiB");
-    throw EInputRefused(refusal);
+    throw EInputRefused(
+        msg("List", "A lista é grande demais para ser carregada: tem de ter menos de 4 GiB"));
 }
 
 }  // namespace

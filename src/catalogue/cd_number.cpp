@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "cp1252.h"
 #include "runtime_error.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -60,10 +60,9 @@ std::string cdFieldFor(std::string_view cdText) {
         std::all_of(cdText.begin(), cdText.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
         !(cdText.size() == 2 && cdText[0] == '0');
     if (!plain) {
-        static const std::string refusal = cp1252::fromUtf8(
-            "O nº do CD tem de ser um número de 0 a 99, escrito só com algarismos (sem sinal, "
-            "espaços nem zeros à esquerda)");
-        throw EInputRefused(refusal);
+        throw EInputRefused(msg("CdNumber",
+                                "O nº do CD tem de ser um número de 0 a 99, escrito só com "
+                                "algarismos (sem sinal, espaços nem zeros à esquerda)"));
     }
     std::string field(cdText);
     if (*value < 10) field.push_back(' ');

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "cp1252.h"
 #include "runtime_error.h"
 #include "storable.h"
 #include "text_file.h"
+#include "translation.h"
 
 namespace mp3 {
 
@@ -44,14 +44,12 @@ void writeConfig(const std::string& playerPath, const std::string& drive) {
     }
 }
 
-const std::string& playerPathSubject() {
-    static const std::string subject = cp1252::fromUtf8("O campo \"Localização do Leitor de MP3\"");
-    return subject;
+std::string playerPathSubject() {
+    return msg("Config", "O campo \"Localização do Leitor de MP3\"");
 }
 
-const std::string& driveSubject() {
-    static const std::string subject = cp1252::fromUtf8("O campo \"Letra da Unidade de CD-ROM\"");
-    return subject;
+std::string driveSubject() {
+    return msg("Config", "O campo \"Letra da Unidade de CD-ROM\"");
 }
 
 }  // namespace mp3

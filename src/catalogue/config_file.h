@@ -25,8 +25,9 @@ void readConfig(TextFile& reader, PlayerConfig& config);
 // break or a Ctrl-Z would end its line or the file early) is refused before anything is written.
 void writeConfig(const std::string& playerPath, const std::string& drive);
 
-// How a refusal names each line: by the configuration window's caption for its field.
-const std::string& playerPathSubject();
-const std::string& driveSubject();
+// How a refusal names each line: by the configuration window's caption for its field, in the
+// interface's language.
+std::string playerPathSubject();
+std::string driveSubject();
 
 }  // namespace mp3

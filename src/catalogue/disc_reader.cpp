@@ -15,6 +15,7 @@
 #include "disc_tree.h"
 #include "runtime_error.h"
 #include "storable.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -37,46 +38,53 @@ enum class Text {
 
 struct ReasonText {
     Text text;
-    const char* utf8;  // "%d" stands for an error number
+    const char* source;  // "%1" stands for an error number, or a track's name
 };
 
 constexpr std::array kTexts{
-    ReasonText{Text::FileSubject, "O nome do ficheiro"},
-    ReasonText{Text::FolderSubject, "O caminho da pasta"},
-    ReasonText{Text::NotUtf8, "não está em UTF-8, por isso não se sabe que letras tem"},
+    ReasonText{Text::FileSubject, MP3_TEXT("DiscReader", "O nome do ficheiro")},
+    ReasonText{Text::FolderSubject, MP3_TEXT("DiscReader", "O caminho da pasta")},
+    ReasonText{Text::NotUtf8,
+               MP3_TEXT("DiscReader", "não está em UTF-8, por isso não se sabe que letras tem")},
     ReasonText{Text::ExtensionCase,
-               "A extensão não está em minúsculas, e o leitor só abre nomes terminados em "
-               "\".mp3\""},
-    ReasonText{Text::NoPermission, "A pasta não pôde ser lida: não há permissão para a abrir"},
-    ReasonText{Text::ReadFault, "A pasta não pôde ser lida: erro de leitura do disco"},
-    ReasonText{Text::Loop, "A pasta leva de volta a uma pasta onde está, por isso não foi lida"},
-    ReasonText{Text::OtherFault, "A pasta não pôde ser lida (erro %d do sistema)"},
-    ReasonText{Text::FileNoPermission,
-               "O ficheiro não pôde ser lido: não há permissão para o abrir"},
-    ReasonText{Text::FileReadFault, "O ficheiro não pôde ser lido: erro de leitura do disco"},
-    ReasonText{Text::FileOtherFault, "O ficheiro não pôde ser lido (erro %d do sistema)"},
+               MP3_TEXT("DiscReader",
+                        "A extensão não está em minúsculas, e o leitor só abre nomes terminados "
+                        "em \".mp3\"")},
+    ReasonText{Text::NoPermission,
+               MP3_TEXT("DiscReader", "A pasta não pôde ser lida: não há permissão para a abrir")},
+    ReasonText{Text::ReadFault,
+               MP3_TEXT("DiscReader", "A pasta não pôde ser lida: erro de leitura do disco")},
+    ReasonText{Text::Loop,
+               MP3_TEXT("DiscReader",
+                        "A pasta leva de volta a uma pasta onde está, por isso não foi lida")},
+    ReasonText{Text::OtherFault,
+               MP3_TEXT("DiscReader", "A pasta não pôde ser lida (erro %1 do sistema)")},
+    ReasonText{
+        Text::FileNoPermission,
+        MP3_TEXT("DiscReader", "O ficheiro não pôde ser lido: não há permissão para o abrir")},
+    ReasonText{Text::FileReadFault,
+               MP3_TEXT("DiscReader", "O ficheiro não pôde ser lido: erro de leitura do disco")},
+    ReasonText{Text::FileOtherFault,
+               MP3_TEXT("DiscReader", "O ficheiro não pôde ser lido (erro %1 do sistema)")},
     ReasonText{Text::AlbumLostTrack,
-               "O álbum não pode ser gravado sem a faixa \"%s\", que não pôde ser lida"},
+               MP3_TEXT("DiscReader",
+                        "O álbum não pode ser gravado sem a faixa \"%1\", que não pôde ser lida")},
     ReasonText{Text::Cancelled,
-               "A leitura do CD foi interrompida antes do fim: leia-o outra vez para gravar"},
+               MP3_TEXT("DiscReader",
+                        "A leitura do CD foi interrompida antes do fim: leia-o outra vez para "
+                        "gravar")},
 };
 
-// The table in Windows-1252, converted on first use.
+// In the interface's language, in Windows-1252.
 std::string textFor(Text which) {
-    static const std::array<std::string, kTexts.size()> converted = [] {
-        std::array<std::string, kTexts.size()> out;
-        for (std::size_t i = 0; i < kTexts.size(); ++i) out[i] = cp1252::fromUtf8(kTexts[i].utf8);
-        return out;
-    }();
-    for (std::size_t i = 0; i < kTexts.size(); ++i) {
-        if (kTexts[i].text == which) return converted[i];
+    for (const ReasonText& entry : kTexts) {
+        if (entry.text == which) return msg("DiscReader", entry.source);
     }
     return {};
 }
 
 // Why a folder, or a file, could not be read.
 std::string unreadableReason(int err, bool file) {
-    std::string text;
     switch (err) {
         case EACCES:
         case EPERM:
@@ -87,9 +95,8 @@ std::string unreadableReason(int err, bool file) {
             if (!file) return textFor(Text::Loop);
             [[fallthrough]];
         default:
-            text = textFor(file ? Text::FileOtherFault : Text::OtherFault);
-            text.replace(text.find("%d"), 2, std::to_string(err));
-            return text;
+            return substitute(textFor(file ? Text::FileOtherFault : Text::OtherFault),
+                              {std::to_string(err)});
     }
 }
 
@@ -168,10 +175,8 @@ class Reader {
     void makeAlbums() {
         for (auto& [folder, files] : folders_) {
             if (const auto lost = lost_.find(folder); lost != lost_.end()) {
-                std::string reason = textFor(Text::AlbumLostTrack);
-                const std::u16string track = shownPath(lost->second);
-                reason.replace(reason.find("%s"), 2, cp1252::fromUtf16(track));
-                refuse(folder, std::move(reason));
+                const std::string track = cp1252::fromUtf16(shownPath(lost->second));
+                refuse(folder, substitute(textFor(Text::AlbumLostTrack), {track}));
                 continue;
             }
             auto header = storable(folder, folder, Text::FolderSubject, TextRole::Line);

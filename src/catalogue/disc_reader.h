@@ -41,7 +41,7 @@ struct DiscAlbum {
 struct DiscRefusal {
     std::string path;      // from the disc's root, the disc's own bytes
     std::u16string shown;  // the path to show; bytes that are not UTF-8 show as U+FFFD
-    std::string reason;    // a whole sentence, Windows-1252
+    std::string reason;    // a whole sentence in the interface's language, Windows-1252
 };
 
 struct DiscPreview {

@@ -12,6 +12,7 @@
 #include "runtime_error.h"
 #include "storable.h"
 #include "text_file.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -47,20 +48,20 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-[[noreturn]] void damaged(const std::string& path, std::size_t line, const std::string& why) {
-    throw EInputRefused(cp1252::fromUtf8("O ficheiro ") + fileNameOf(path) +
-                        cp1252::fromUtf8(" está danificado: a linha ") + std::to_string(line) +
-                        " " + why);
+// `why` holds the file's name as %1 and the line's number as %2, and may hold more.
+[[noreturn]] void damaged(const std::string& why, const std::string& path, std::size_t line,
+                          std::string_view more = {}) {
+    throw EInputRefused(substitute(why, {fileNameOf(path), std::to_string(line), more}));
 }
 
 // A NUL would read back as a damaged file; the shared check leaves it to the file at hand.
-void requireStorableValue(const std::string& bytes, const char* subjectUtf8) {
-    const std::string subject = cp1252::fromUtf8(subjectUtf8);
+void requireStorableValue(const std::string& bytes, const std::string& subject) {
     requireStorable(bytes, Store::DiscRegister, subject);
     if (bytes.find('\0') != std::string::npos) {
         throw EInputRefused(
-            subject + cp1252::fromUtf8(" tem um carácter nulo, que o ficheiro discos.ini não pode "
-                                       "guardar"));
+            subject + " " +
+            msg("DiscRegister",
+                "tem um carácter nulo, que o ficheiro discos.ini não pode guardar"));
     }
 }
 
@@ -86,10 +87,17 @@ void DiscRegister::read(const std::string& path) {
 
     bool seen[kLastCd + 1] = {};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find('\0') != std::string::npos)
-            damaged(path, i + 1, cp1252::fromUtf8("tem um carácter nulo"));
+        if (lines[i].find('\0') != std::string::npos) {
+            damaged(msg("DiscRegister",
+                        "O ficheiro %1 está danificado: a linha %2 tem um carácter nulo"),
+                    path, i + 1);
+        }
         if (const auto cd = cdOfHeader(lines[i])) {
-            if (seen[*cd]) damaged(path, i + 1, cp1252::fromUtf8("repete a secção ") + lines[i]);
+            if (seen[*cd]) {
+                damaged(msg("DiscRegister",
+                            "O ficheiro %1 está danificado: a linha %2 repete a secção %3"),
+                        path, i + 1, lines[i]);
+            }
             seen[*cd] = true;
         }
     }
@@ -178,13 +186,14 @@ void DiscRegister::eraseKeys(const Section& section) {
 
 void DiscRegister::remember(int cd, const DiscIdentity& disc) {
     if (cd < kFirstCd || cd > kLastCd) {
-        throw EInputRefused(cp1252::fromUtf8(
-            "Só um CD com um nº de 1 a 99 pode ser lembrado no ficheiro discos.ini"));
+        throw EInputRefused(msg("DiscRegister",
+                                "Só um CD com um nº de 1 a 99 pode ser lembrado no ficheiro "
+                                "discos.ini"));
     }
     if (disc.empty()) return;
     const DiscIdentity stored = inFile(disc);
-    requireStorableValue(stored.label, "A etiqueta do disco");
-    requireStorableValue(stored.uuid, "O UUID do disco");
+    requireStorableValue(stored.label, msg("DiscRegister", "A etiqueta do disco"));
+    requireStorableValue(stored.uuid, msg("DiscRegister", "O UUID do disco"));
 
     // From the last section back, so that taking lines out leaves the earlier ones in place.
     const std::vector<Section> all = sections();

@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cp1252.h"
 #include "text_file.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -161,8 +161,7 @@ bool isFolder(const std::string& path) {
 }
 
 [[noreturn]] void raiseNoDevice(const std::string& device) {
-    throw EDriveNotFound(cp1252::fromUtf16(u"O dispositivo ") + device +
-                         cp1252::fromUtf16(u" não existe"));
+    throw EDriveNotFound(substitute(msg("Drive", "O dispositivo %1 não existe"), {device}));
 }
 
 DriveLocation locateDevice(const std::string& device, std::optional<dev_t> number,
@@ -184,8 +183,8 @@ DriveLocation locateDevice(const std::string& device, std::optional<dev_t> numbe
             throw EInOutError(ioCodeForErrno(err, device, false));
         }
         if (!S_ISBLK(st.st_mode) && !S_ISCHR(st.st_mode)) {
-            throw EDriveNotFound(cp1252::fromUtf16(u"O caminho ") + device +
-                                 cp1252::fromUtf16(u" não é um dispositivo"));
+            throw EDriveNotFound(
+                substitute(msg("Drive", "O caminho %1 não é um dispositivo"), {device}));
         }
         number = st.st_rdev;
     }
@@ -250,9 +249,9 @@ DriveLocation resolveDrive(const std::string& unidadeCd, DiskAuthority* authorit
                            const SystemPaths& paths) {
     // An empty line would name the root of the filesystem: say what is missing instead.
     if (unidadeCd.empty()) {
-        throw EDriveNotFound(cp1252::fromUtf8(
-            "A unidade de CD não está definida no ficheiro \"config.ini\": escolha-a em "
-            "Ficheiro > Configuração"));
+        throw EDriveNotFound(msg("Drive",
+                                 "A unidade de CD não está definida no ficheiro \"config.ini\": "
+                                 "escolha-a em Ficheiro > Configuração"));
     }
     DriveText what = classifyDriveText(unidadeCd, paths.devDir);
     // A folder under the devices' folder (/dev/shm/cd) is a folder like any other.
@@ -274,8 +273,9 @@ DriveLocation resolveDrive(const std::string& unidadeCd, DiskAuthority* authorit
         drives = sysfsOpticalDrives(paths);
     }
     if (what.driveIndex < 0 || static_cast<std::size_t>(what.driveIndex) >= drives.size()) {
-        throw EDriveNotFound(cp1252::fromUtf16(u"Não há nenhuma unidade de CD-ROM com a letra ") +
-                             what.letter + cp1252::fromUtf16(u" neste computador"));
+        throw EDriveNotFound(substitute(
+            msg("Drive", "Não há nenhuma unidade de CD-ROM com a letra %1 neste computador"),
+            {what.letter}));
     }
     const Drive& drive = drives[static_cast<std::size_t>(what.driveIndex)];
     return locateDevice(drive.device, drive.number, authority, paths);

@@ -2,7 +2,7 @@
 #include "player.h"
 
 #include "config_file.h"
-#include "cp1252.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -22,22 +22,24 @@ namespace {
 // " («label»)" after a CD's number when its disc is known.
 std::string labelled(std::string_view label) {
     if (label.empty()) return {};
-    return cp1252::fromUtf8(" («") + std::string(label) + cp1252::fromUtf8("»)");
+    //: After a CD's number when the disc's label is known; %1 is the label
+    return substitute(msg("Player", " («%1»)"), {label});
 }
 
 }  // namespace
 
 std::string insertCdPrompt(std::string_view cd, std::string_view label) {
-    static const std::string before = cp1252::fromUtf8("Introduza o CD Nº ");
-    return before + std::string(cd) + labelled(label) + " na unidade e carregue em OK";
+    //: %1 is the CD's number, %2 the disc's label when known
+    return substitute(msg("Player", "Introduza o CD Nº %1%2 na unidade e carregue em OK"),
+                      {cd, labelled(label)});
 }
 
 std::string otherDiscInDrive(int inDrive, std::string_view inDriveLabel, int wanted,
                              std::string_view wantedLabel) {
-    static const std::string inThePlayer = cp1252::fromUtf8("No leitor está o CD Nº ");
-    static const std::string insert = cp1252::fromUtf8(". Introduza o CD Nº ");
-    return inThePlayer + std::to_string(inDrive) + labelled(inDriveLabel) + insert +
-           std::to_string(wanted) + labelled(wantedLabel) + ".";
+    //: %1 and %3 are CD numbers, %2 and %4 their discs' labels when known
+    return substitute(msg("Player", "No leitor está o CD Nº %1%2. Introduza o CD Nº %3%4."),
+                      {std::to_string(inDrive), labelled(inDriveLabel), std::to_string(wanted),
+                       labelled(wantedLabel)});
 }
 
 PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item) {

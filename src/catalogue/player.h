@@ -22,9 +22,9 @@ struct PlayItem {
 // ".mp3", quotation mark. The file part of an album track is header "\" track.
 std::string playerCommandLine(const PlayerConfig& config, const PlayItem& item);
 
-// "Introduza o CD Nº " + the CD field + " na unidade e carregue em OK", in Windows-1252; with the
-// label of the disc known as that CD (Windows-1252) after the field: "... Nº 12 («ROCK 2003») na
-// unidade ...".
+// "Introduza o CD Nº " + the CD field + " na unidade e carregue em OK", in the interface's
+// language, in Windows-1252; with the label of the disc known as that CD (Windows-1252) after the
+// field: "... Nº 12 («ROCK 2003») na unidade ...".
 std::string insertCdPrompt(std::string_view cd, std::string_view label = {});
 
 // What the wait box says while the drive holds a disc known as another CD: "No leitor está o CD

@@ -3,18 +3,16 @@
 
 #include "catalogue.h"
 #include "cd_number.h"
-#include "cp1252.h"
 #include "storable.h"
 #include "text_file.h"
+#include "translation.h"
 
 namespace mp3 {
 
 std::string describeField(FieldName field) {
-    static const std::string artist = cp1252::fromUtf8("O campo \"Nome do Artista\"");
-    static const std::string title = cp1252::fromUtf8("O campo \"Nome do Álbum\"");
-    if (field.where == FieldName::kArtist) return artist;
-    if (field.where == FieldName::kTitle) return title;
-    return "A linha " + std::to_string(field.where);
+    if (field.where == FieldName::kArtist) return msg("Entry", "O campo \"Nome do Artista\"");
+    if (field.where == FieldName::kTitle) return msg("Entry", "O campo \"Nome do Álbum\"");
+    return substitute(msg("Entry", "A linha %1"), {std::to_string(field.where)});
 }
 
 std::string composeRecords(const NewRecords& records) {

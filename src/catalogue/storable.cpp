@@ -7,6 +7,7 @@
 #include "cp1252.h"
 #include "runtime_error.h"
 #include "text_file.h"
+#include "translation.h"
 
 namespace mp3 {
 namespace {
@@ -14,49 +15,42 @@ namespace {
 struct FlawMessage {
     Flaw flaw;
     Store store;
-    const char* utf8;  // "%s" stands for the character's name
+    const char* source;  // "%1" stands for the character's name
 };
 
 constexpr std::array kMessages{
     FlawMessage{Flaw::OutsideCodePage, Store::ListFile,
-                "tem o carácter %s, que a lista não pode guardar"},
+                MP3_TEXT("Storable", "tem o carácter %1, que a lista não pode guardar")},
     FlawMessage{Flaw::LineBreak, Store::ListFile,
-                "tem uma quebra de linha, que a lista não pode guardar numa só linha"},
+                MP3_TEXT("Storable",
+                         "tem uma quebra de linha, que a lista não pode guardar numa só linha")},
     FlawMessage{Flaw::CtrlZ, Store::ListFile,
-                "tem um carácter de fim de ficheiro (Ctrl-Z), que a lista não pode guardar"},
+                MP3_TEXT("Storable",
+                         "tem um carácter de fim de ficheiro (Ctrl-Z), que a lista não pode "
+                         "guardar")},
     FlawMessage{Flaw::AlbumEnd, Store::ListFile,
-                "é só \"/\", que a lista leria como o fim do álbum"},
-    FlawMessage{Flaw::OutsideCodePage, Store::ConfigFile,
-                "tem o carácter %s, que o ficheiro config.ini não pode guardar"},
+                MP3_TEXT("Storable", "é só \"/\", que a lista leria como o fim do álbum")},
+    FlawMessage{
+        Flaw::OutsideCodePage, Store::ConfigFile,
+        MP3_TEXT("Storable", "tem o carácter %1, que o ficheiro config.ini não pode guardar")},
     FlawMessage{Flaw::LineBreak, Store::ConfigFile,
-                "tem uma quebra de linha, que o ficheiro config.ini não pode guardar"},
+                MP3_TEXT("Storable",
+                         "tem uma quebra de linha, que o ficheiro config.ini não pode guardar")},
     FlawMessage{Flaw::CtrlZ, Store::ConfigFile,
-                "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro config.ini não "
-                "pode guardar"},
-    FlawMessage{Flaw::OutsideCodePage, Store::DiscRegister,
-                "tem o carácter %s, que o ficheiro discos.ini não pode guardar"},
+                MP3_TEXT("Storable",
+                         "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro config.ini "
+                         "não pode guardar")},
+    FlawMessage{
+        Flaw::OutsideCodePage, Store::DiscRegister,
+        MP3_TEXT("Storable", "tem o carácter %1, que o ficheiro discos.ini não pode guardar")},
     FlawMessage{Flaw::LineBreak, Store::DiscRegister,
-                "tem uma quebra de linha, que o ficheiro discos.ini não pode guardar"},
+                MP3_TEXT("Storable",
+                         "tem uma quebra de linha, que o ficheiro discos.ini não pode guardar")},
     FlawMessage{Flaw::CtrlZ, Store::DiscRegister,
-                "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro discos.ini não "
-                "pode guardar"},
+                MP3_TEXT("Storable",
+                         "tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro discos.ini "
+                         "não pode guardar")},
 };
-
-// The table in Windows-1252, converted on first use.
-const std::string& messageFor(Flaw flaw, Store store) {
-    static const std::array<std::string, kMessages.size()> converted = [] {
-        std::array<std::string, kMessages.size()> out;
-        for (std::size_t i = 0; i < kMessages.size(); ++i) {
-            out[i] = cp1252::fromUtf8(kMessages[i].utf8);
-        }
-        return out;
-    }();
-    for (std::size_t i = 0; i < kMessages.size(); ++i) {
-        if (kMessages[i].flaw == flaw && kMessages[i].store == store) return converted[i];
-    }
-    static const std::string none;
-    return none;
-}
 
 template <typename Char>
 TextFlaw findSeparators(std::basic_string_view<Char> text, TextRole role) {
@@ -104,11 +98,12 @@ std::string codePointName(char32_t character) {
 }
 
 std::string flawText(const TextFlaw& flaw, Store store) {
-    std::string text = messageFor(flaw.flaw, store);
-    if (const auto at = text.find("%s"); at != std::string::npos) {
-        text.replace(at, 2, codePointName(flaw.character));
+    for (const FlawMessage& message : kMessages) {
+        if (message.flaw == flaw.flaw && message.store == store) {
+            return substitute(msg("Storable", message.source), {codePointName(flaw.character)});
+        }
     }
-    return text;
+    return {};
 }
 
 std::string storableBytes(std::u16string_view text, Store store, std::string_view subject,

@@ -29,8 +29,8 @@ TextFlaw findFlaw(std::u16string_view text, TextRole role = TextRole::Line);
 // The same for a text already in Windows-1252 bytes (it has no character outside the code page).
 TextFlaw findFlaw(std::string_view bytes, TextRole role = TextRole::Line);
 
-// The end of a refusal sentence whose subject comes first, in Windows-1252: "tem uma quebra de
-// linha, que a lista não pode guardar numa só linha".
+// The end of a refusal sentence whose subject comes first, in the interface's language, in
+// Windows-1252: "tem uma quebra de linha, que a lista não pode guardar numa só linha".
 std::string flawText(const TextFlaw& flaw, Store store);
 
 // "U+0151" for a character: refusals are Windows-1252, which cannot show the character itself.
