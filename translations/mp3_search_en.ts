@@ -77,6 +77,13 @@
     </message>
 </context>
 <context>
+    <name>CdNumber</name>
+    <message>
+        <source>O nº do CD tem de ser um número de 0 a 99, escrito só com algarismos (sem sinal, espaços nem zeros à esquerda)</source>
+        <translation>The CD number must be a number from 0 to 99, written in digits only (no sign, blanks or leading zeros)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Catálogo dos ficheiros MP3 gravados em CD. Sem LISTA, pergunta qual abrir; com ela, abre esse ficheiro (criando-o se não existir).</source>
@@ -101,6 +108,17 @@
     <message>
         <source>Só se pode abrir uma lista de cada vez.</source>
         <translation>Only one list can be opened at a time.</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>O campo &quot;Localização do Leitor de MP3&quot;</source>
+        <translation>The field &quot;Location of the MP3 Player&quot;</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Letra da Unidade de CD-ROM&quot;</source>
+        <translation>The field &quot;Letter of the CD-ROM Drive&quot;</translation>
     </message>
 </context>
 <context>
@@ -172,10 +190,126 @@ Do you want to go on?</translation>
     </message>
 </context>
 <context>
+    <name>DiscReader</name>
+    <message>
+        <source>O nome do ficheiro</source>
+        <translation>The file&apos;s name</translation>
+    </message>
+    <message>
+        <source>O caminho da pasta</source>
+        <translation>The folder&apos;s path</translation>
+    </message>
+    <message>
+        <source>não está em UTF-8, por isso não se sabe que letras tem</source>
+        <translation>is not in UTF-8, so there is no knowing which letters it has</translation>
+    </message>
+    <message>
+        <source>A extensão não está em minúsculas, e o leitor só abre nomes terminados em &quot;.mp3&quot;</source>
+        <translation>The extension is not in lower case, and the player opens only names ending in &quot;.mp3&quot;</translation>
+    </message>
+    <message>
+        <source>A pasta não pôde ser lida: não há permissão para a abrir</source>
+        <translation>The folder could not be read: there is no permission to open it</translation>
+    </message>
+    <message>
+        <source>A pasta não pôde ser lida: erro de leitura do disco</source>
+        <translation>The folder could not be read: the disc gave a read error</translation>
+    </message>
+    <message>
+        <source>A pasta leva de volta a uma pasta onde está, por isso não foi lida</source>
+        <translation>The folder leads back to a folder it is in, so it was not read</translation>
+    </message>
+    <message>
+        <source>A pasta não pôde ser lida (erro %1 do sistema)</source>
+        <translation>The folder could not be read (system error %1)</translation>
+    </message>
+    <message>
+        <source>O ficheiro não pôde ser lido: não há permissão para o abrir</source>
+        <translation>The file could not be read: there is no permission to open it</translation>
+    </message>
+    <message>
+        <source>O ficheiro não pôde ser lido: erro de leitura do disco</source>
+        <translation>The file could not be read: the disc gave a read error</translation>
+    </message>
+    <message>
+        <source>O ficheiro não pôde ser lido (erro %1 do sistema)</source>
+        <translation>The file could not be read (system error %1)</translation>
+    </message>
+    <message>
+        <source>O álbum não pode ser gravado sem a faixa &quot;%1&quot;, que não pôde ser lida</source>
+        <translation>The album cannot be saved without the track &quot;%1&quot;, which could not be read</translation>
+    </message>
+    <message>
+        <source>A leitura do CD foi interrompida antes do fim: leia-o outra vez para gravar</source>
+        <translation>Reading the CD was stopped before the end: read it again to save</translation>
+    </message>
+</context>
+<context>
+    <name>DiscRegister</name>
+    <message>
+        <source>tem um carácter nulo, que o ficheiro discos.ini não pode guardar</source>
+        <translation>has a null character, which the file discos.ini cannot keep</translation>
+    </message>
+    <message>
+        <source>O ficheiro %1 está danificado: a linha %2 tem um carácter nulo</source>
+        <translation>The file %1 is damaged: line %2 has a null character</translation>
+    </message>
+    <message>
+        <source>O ficheiro %1 está danificado: a linha %2 repete a secção %3</source>
+        <translation>The file %1 is damaged: line %2 repeats the section %3</translation>
+    </message>
+    <message>
+        <source>Só um CD com um nº de 1 a 99 pode ser lembrado no ficheiro discos.ini</source>
+        <translation>Only a CD numbered 1 to 99 can be remembered in the file discos.ini</translation>
+    </message>
+    <message>
+        <source>A etiqueta do disco</source>
+        <translation>The disc&apos;s label</translation>
+    </message>
+    <message>
+        <source>O UUID do disco</source>
+        <translation>The disc&apos;s UUID</translation>
+    </message>
+</context>
+<context>
     <name>DiscWait</name>
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Drive</name>
+    <message>
+        <source>O dispositivo %1 não existe</source>
+        <translation>The device %1 does not exist</translation>
+    </message>
+    <message>
+        <source>O caminho %1 não é um dispositivo</source>
+        <translation>The path %1 is not a device</translation>
+    </message>
+    <message>
+        <source>A unidade de CD não está definida no ficheiro &quot;config.ini&quot;: escolha-a em Ficheiro &gt; Configuração</source>
+        <translation>The CD drive is not set in the file &quot;config.ini&quot;: choose it in File &gt; Settings</translation>
+    </message>
+    <message>
+        <source>Não há nenhuma unidade de CD-ROM com a letra %1 neste computador</source>
+        <translation>There is no CD-ROM drive with the letter %1 on this computer</translation>
+    </message>
+</context>
+<context>
+    <name>Entry</name>
+    <message>
+        <source>O campo &quot;Nome do Artista&quot;</source>
+        <translation>The field &quot;Artist Name&quot;</translation>
+    </message>
+    <message>
+        <source>O campo &quot;Nome do Álbum&quot;</source>
+        <translation>The field &quot;Album Name&quot;</translation>
+    </message>
+    <message>
+        <source>A linha %1</source>
+        <translation>Line %1</translation>
     </message>
 </context>
 <context>
@@ -406,6 +540,74 @@ at once.</translation>
     <message>
         <source>: os discos não são reconhecidos nem registados até ser corrigido</source>
         <translation>: discs are not recognised nor remembered until it is mended</translation>
+    </message>
+</context>
+<context>
+    <name>List</name>
+    <message>
+        <source>A lista é grande demais para ser carregada: tem de ter menos de 4 GiB</source>
+        <translation>The list is too large to load: it must be under 4 GiB</translation>
+    </message>
+</context>
+<context>
+    <name>Player</name>
+    <message>
+        <source> («%1»)</source>
+        <extracomment>After a CD&apos;s number when the disc&apos;s label is known; %1 is the label</extracomment>
+        <translation> (“%1”)</translation>
+    </message>
+    <message>
+        <source>Introduza o CD Nº %1%2 na unidade e carregue em OK</source>
+        <extracomment>%1 is the CD&apos;s number, %2 the disc&apos;s label when known</extracomment>
+        <translation>Insert CD no. %1%2 in the drive and press OK</translation>
+    </message>
+    <message>
+        <source>No leitor está o CD Nº %1%2. Introduza o CD Nº %3%4.</source>
+        <extracomment>%1 and %3 are CD numbers, %2 and %4 their discs&apos; labels when known</extracomment>
+        <translation>The drive holds CD no. %1%2. Insert CD no. %3%4.</translation>
+    </message>
+</context>
+<context>
+    <name>Storable</name>
+    <message>
+        <source>tem o carácter %1, que a lista não pode guardar</source>
+        <translation>has the character %1, which the list cannot keep</translation>
+    </message>
+    <message>
+        <source>tem uma quebra de linha, que a lista não pode guardar numa só linha</source>
+        <translation>has a line break, which the list cannot keep on one line</translation>
+    </message>
+    <message>
+        <source>tem um carácter de fim de ficheiro (Ctrl-Z), que a lista não pode guardar</source>
+        <translation>has an end-of-file character (Ctrl-Z), which the list cannot keep</translation>
+    </message>
+    <message>
+        <source>é só &quot;/&quot;, que a lista leria como o fim do álbum</source>
+        <translation>is only &quot;/&quot;, which the list would read as the end of the album</translation>
+    </message>
+    <message>
+        <source>tem o carácter %1, que o ficheiro config.ini não pode guardar</source>
+        <translation>has the character %1, which the file config.ini cannot keep</translation>
+    </message>
+    <message>
+        <source>tem uma quebra de linha, que o ficheiro config.ini não pode guardar</source>
+        <translation>has a line break, which the file config.ini cannot keep</translation>
+    </message>
+    <message>
+        <source>tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro config.ini não pode guardar</source>
+        <translation>has an end-of-file character (Ctrl-Z), which the file config.ini cannot keep</translation>
+    </message>
+    <message>
+        <source>tem o carácter %1, que o ficheiro discos.ini não pode guardar</source>
+        <translation>has the character %1, which the file discos.ini cannot keep</translation>
+    </message>
+    <message>
+        <source>tem uma quebra de linha, que o ficheiro discos.ini não pode guardar</source>
+        <translation>has a line break, which the file discos.ini cannot keep</translation>
+    </message>
+    <message>
+        <source>tem um carácter de fim de ficheiro (Ctrl-Z), que o ficheiro discos.ini não pode guardar</source>
+        <translation>has an end-of-file character (Ctrl-Z), which the file discos.ini cannot keep</translation>
     </message>
 </context>
 <context>

@@ -6,10 +6,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "catalogue/translation.h"
+
 namespace tk {
 namespace {
 
 Language current = Language::Portuguese;
+
+// The core asks for its texts through a plain function: it knows nothing of Qt.
+std::string translateForCore(const char* context, const char* sourceUtf8) {
+    return QCoreApplication::translate(context, sourceUtf8).toStdString();
+}
 
 // Installs the translation file if it is there; the application owns the translator.
 void install(const QString& file, const QString& folder) {
@@ -43,6 +50,7 @@ void useLanguage(Language language) {
         install(QStringLiteral("qtbase_pt_BR"), system);
         install(QStringLiteral("qtbase_pt_PT"), QStringLiteral(":/i18n"));
     }
+    mp3::setTranslator(language == Language::English ? &translateForCore : nullptr);
 }
 
 Language interfaceLanguage() {

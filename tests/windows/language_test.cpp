@@ -137,7 +137,7 @@ class LanguageTest : public QObject {
         wintest::clickRow(wintest::list(form_, "ListaMP3_Total"), 0);
         wintest::picture(form_, "Image9")->clicked();
         QCOMPARE(fake_->messageDialog.warnings.back().text,
-                 QString::fromUtf8("Introduza o CD Nº 7  na unidade e carregue em OK"));
+                 QString("Insert CD no. 7  in the drive and press OK"));
         QCOMPARE(fake_->errors().value(1), "The CD does not have the file " +
                                                dir_->filePath("cd/Madonna - Ray of Light.mp3") +
                                                ".");
