@@ -261,4 +261,21 @@ Deseja substituí-lo?</translation>
         <translation>Valor inesperado depois de &apos;%1&apos;.</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>All other platforms</comment>
+        <translation>Ficheiro</translation>
+    </message>
+</context>
 </TS>
