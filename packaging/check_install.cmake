@@ -10,9 +10,12 @@ endif()
 
 set(metainfo share/metainfo/io.github.mp3search.mp3_search.metainfo.xml)
 set(changelog share/doc/mp3-search/changelog.gz)
+# The manual page in English, and its Portuguese translation where man looks for a Portuguese
+# reader's (LANG=pt_PT.UTF-8 man mp3_search).
 set(manual share/man/man1/mp3_search.1.gz)
-set(expected bin/mp3_search ${manual} share/applications/mp3_search.desktop ${metainfo}
-             share/doc/mp3-search/copyright ${changelog})
+set(manual_pt share/man/pt/man1/mp3_search.1.gz)
+set(expected bin/mp3_search ${manual} ${manual_pt} share/applications/mp3_search.desktop
+             ${metainfo} share/doc/mp3-search/copyright ${changelog})
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/mp3_search.png)
 endforeach()
@@ -72,7 +75,7 @@ endif()
 
 # The compressed documents carry no name or time, so they are the same from build to build: the
 # gzip header has no flags and a zero time.
-foreach(document ${changelog} ${manual})
+foreach(document ${changelog} ${manual} ${manual_pt})
     file(READ ${PREFIX}/${document} header LIMIT 8 HEX)
     if(NOT header STREQUAL "1f8b080000000000")
         message(FATAL_ERROR "the gzip header of ${document} holds a name or a time: ${header}")
