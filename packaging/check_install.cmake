@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that every file lands where desktops look.
-# cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DVERSION=<version> -DGZIP=<gzip> -P check_install.cmake
+# cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DVERSION=<version> -DGZIP=<gzip> -DGROFF=<groff>
+#       -DLEXGROG=<lexgrog> -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -81,3 +82,22 @@ foreach(document ${changelog} ${manual} ${manual_pt})
         message(FATAL_ERROR "the gzip header of ${document} holds a name or a time: ${header}")
     endif()
 endforeach()
+
+# Each manual page is its source, in its language's place, and both read well in man.
+set(installed_pages ${manual} ${manual_pt})
+set(source_pages mp3_search.1 mp3_search.pt.1)
+foreach(installed source IN ZIP_LISTS installed_pages source_pages)
+    execute_process(COMMAND ${GZIP} -dc ${PREFIX}/${installed} RESULT_VARIABLE result
+                    OUTPUT_VARIABLE text)
+    file(READ ${CMAKE_CURRENT_LIST_DIR}/${source} expected_text)
+    if(NOT result EQUAL 0 OR NOT text STREQUAL expected_text)
+        message(FATAL_ERROR "${installed} is not packaging/${source}")
+    endif()
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -DGZIP=${GZIP} -DGROFF=${GROFF} -DLEXGROG=${LEXGROG}
+                        -DMANUAL=${PREFIX}/${manual} -DTRANSLATIONS=${PREFIX}/${manual_pt}
+                        -P ${CMAKE_CURRENT_LIST_DIR}/check_manual.cmake
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the installed manual pages do not pass:\n${output}")
+endif()
