@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that every file lands where desktops look.
-# cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DVERSION=<version> -DGZIP=<gzip> -P check_install.cmake
+# cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -DVERSION=<version> -DGZIP=<gzip> -DGROFF=<groff>
+#       -DLEXGROG=<lexgrog> -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -10,9 +11,12 @@ endif()
 
 set(metainfo share/metainfo/io.github.mp3search.mp3_search.metainfo.xml)
 set(changelog share/doc/mp3-search/changelog.gz)
+# The manual page in English, and its Portuguese translation where man looks for a Portuguese
+# reader's (LANG=pt_PT.UTF-8 man mp3_search).
 set(manual share/man/man1/mp3_search.1.gz)
-set(expected bin/mp3_search ${manual} share/applications/mp3_search.desktop ${metainfo}
-             share/doc/mp3-search/copyright ${changelog})
+set(manual_pt share/man/pt/man1/mp3_search.1.gz)
+set(expected bin/mp3_search ${manual} ${manual_pt} share/applications/mp3_search.desktop
+             ${metainfo} share/doc/mp3-search/copyright ${changelog})
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/mp3_search.png)
 endforeach()
@@ -72,9 +76,28 @@ endif()
 
 # The compressed documents carry no name or time, so they are the same from build to build: the
 # gzip header has no flags and a zero time.
-foreach(document ${changelog} ${manual})
+foreach(document ${changelog} ${manual} ${manual_pt})
     file(READ ${PREFIX}/${document} header LIMIT 8 HEX)
     if(NOT header STREQUAL "1f8b080000000000")
         message(FATAL_ERROR "the gzip header of ${document} holds a name or a time: ${header}")
     endif()
 endforeach()
+
+# Each manual page is its source, in its language's place, and both read well in man.
+set(installed_pages ${manual} ${manual_pt})
+set(source_pages mp3_search.1 mp3_search.pt.1)
+foreach(installed source IN ZIP_LISTS installed_pages source_pages)
+    execute_process(COMMAND ${GZIP} -dc ${PREFIX}/${installed} RESULT_VARIABLE result
+                    OUTPUT_VARIABLE text)
+    file(READ ${CMAKE_CURRENT_LIST_DIR}/${source} expected_text)
+    if(NOT result EQUAL 0 OR NOT text STREQUAL expected_text)
+        message(FATAL_ERROR "${installed} is not packaging/${source}")
+    endif()
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -DGZIP=${GZIP} -DGROFF=${GROFF} -DLEXGROG=${LEXGROG}
+                        -DMANUAL=${PREFIX}/${manual} -DTRANSLATIONS=${PREFIX}/${manual_pt}
+                        -P ${CMAKE_CURRENT_LIST_DIR}/check_manual.cmake
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the installed manual pages do not pass:\n${output}")
+endif()

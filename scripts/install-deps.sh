@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libjpeg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    dpkg-dev file desktop-file-utils appstream lintian
+    dpkg-dev file desktop-file-utils appstream lintian groff-base man-db
     dbus-daemon python3-dbus python3-gi genisoimage fuseiso fuse python3-fusepy
     xvfb xauth xdg-utils
 )
