@@ -10,7 +10,6 @@
 #include <QTest>
 #include <cstring>
 #include <filesystem>
-#include <future>
 #include <memory>
 #include <set>
 
@@ -23,7 +22,6 @@
 #include "support/file_size_limit.h"
 #include "support/main_window.h"
 #include "support/windows.h"
-#include "toolkit/background_job.h"
 #include "toolkit/scaling.h"
 #include "windows/mp3_lercd.h"
 #include "windows/mp3_searcher.h"
@@ -377,42 +375,6 @@ class LerCdTest : public QObject {
         QVERIFY(errors().isEmpty());
         QCOMPARE(readFile(path("lista.txt")), std::string(kList) + kSavedAsCd3);
         QCOMPARE(status(), u("Nada de novo para gravar: a lista já tem tudo o que está no CD."));
-    }
-
-    // A mount that never answers holds nothing: the window closes at once, its reading let go of;
-    // a link a user made to a device is mounted through the node it names.
-    void closingWhileAMountHangsReturnsAtOnce() {
-        const QString link = QString("/dev/mp3-test-%1").arg(QCoreApplication::applicationPid());
-        if (!QFile::link("/dev/null", link)) QSKIP("no right to make a link under /dev");
-        struct StalledMount : tk::fakes::RecordingDiskService {
-            std::shared_future<void> released;
-            std::optional<std::string> mount(const std::string& device) override {
-                released.wait();
-                return RecordingDiskService::mount(device);
-            }
-        } disks;
-        std::promise<void> release;
-        disks.released = release.get_future().share();
-        disks.answers = true;
-        disks.mounts["/dev/null"] = {};
-        fake_->platform.diskService = &disks;
-        setDrive(link);
-        openReader();
-        QTRY_COMPARE(wintest::find<QLabel>(Form5, "Unidade")->text(),
-                     link + u(": nenhum disco montado"));
-        QTest::mouseClick(wintest::button(Form5, "Ler"), Qt::LeftButton);
-        QPointer<TForm5> reader = Form5;
-        reader->close();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        settle();
-        QVERIFY(reader.isNull());
-        QVERIFY(tk::BackgroundJob::stillRunning() > 0);
-        release.set_value();
-        QTRY_COMPARE(tk::BackgroundJob::stillRunning(), 0);
-        QFile::remove(link);
-        fake_->platform.diskService = &fake_->diskService;
-        QCOMPARE(disks.mountCalls, std::vector<std::string>{"/dev/null"});
-        QVERIFY(errors().isEmpty());
     }
 
     // A disc read from a device is remembered as the CD it is saved as and recognised when it
