@@ -2,6 +2,7 @@
 // button and a message in English, and every caption fitting its place, keys unique.
 #include <QAbstractButton>
 #include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,35 +23,20 @@
 
 namespace {
 
-// The access key of a caption ("E&xit" gives 'X'), or 0.
-QChar accessKey(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&') continue;
-        if (caption[i + 1] != u'&') return caption[i + 1].toUpper();
-        ++i;
-    }
-    return {};
-}
-
-QString withoutKey(QString caption) {
-    return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-}
-
 // What does not fit in a window: a caption wider (or, wrapped, taller) than its widget with a
 // pixel to spare on each side (another screen's density rounds the font), a self-sizing label
 // past its parent's edge, a menu or button cut, two items with one key.
 QStringList misfits(QWidget* window) {
     QStringList found;
-    QMap<QChar, QString> keys;
-    auto key = [&](const QString& caption, QMap<QChar, QString>& taken) {
-        const QChar k = accessKey(caption);
-        if (k.isNull()) return;
-        if (taken.contains(k))
-            found << QStringLiteral("%1 and %2 share %3").arg(taken[k], caption, k);
+    QMap<QKeySequence, QString> keys;
+    auto key = [&](const QString& caption, QMap<QKeySequence, QString>& taken) {
+        const QKeySequence k = QKeySequence::mnemonic(caption);
+        if (!k.isEmpty() && taken.contains(k))
+            found << taken[k] + " and " + caption + " share a key";
         taken[k] = caption;
     };
     for (QLabel* label : window->findChildren<QLabel*>()) {
-        const QString text = withoutKey(label->text());
+        const QString text = QString(label->text()).remove(u'&');
         if (text.isEmpty() || !label->isVisibleTo(window)) continue;
         const QFontMetrics metrics(label->font());
         const QRect room = label->contentsRect().adjusted(1, 0, -1, 0);
@@ -60,23 +46,21 @@ QStringList misfits(QWidget* window) {
             (label->wordWrap()
                  ? metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height()
                  : metrics.horizontalAdvance(text) <= room.width());
-        const QWidget* parent = label->parentWidget();
-        if (!fits || label->geometry().right() >= parent->width())
-            found << QStringLiteral("label %1: \"%2\"").arg(label->objectName(), text);
+        if (!fits || label->geometry().right() >= label->parentWidget()->width())
+            found << "label " + label->objectName() + ": " + text;
         if (label->buddy() != nullptr) key(label->text(), keys);
     }
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (button->text().isEmpty() || !button->isVisibleTo(window)) continue;
-        if (button->sizeHint().width() > button->width())
-            found << QStringLiteral("button %1: \"%2\"").arg(button->objectName(), button->text());
+        if (button->sizeHint().width() > button->width()) found << "button " + button->text();
         key(button->text(), keys);
     }
     if (auto* bar = window->findChild<QMenuBar*>()) {
         if (bar->sizeHint().width() > window->width()) found << QStringLiteral("the menu bar");
-        QMap<QChar, QString> menus;
+        QMap<QKeySequence, QString> menus;
         for (QAction* menu : bar->actions()) {
             key(menu->text(), menus);
-            QMap<QChar, QString> items;
+            QMap<QKeySequence, QString> items;
             for (QAction* item : menu->menu()->actions()) key(item->text(), items);
         }
     }
