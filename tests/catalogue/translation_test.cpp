@@ -7,9 +7,9 @@
 #include <map>
 #include <utility>
 
-#include "catalogue/drive_location.h"
 #include "catalogue/player.h"
 #include "catalogue/record_writer.h"
+#include "catalogue/runtime_error.h"
 #include "catalogue/storable.h"
 
 namespace mp3 {
@@ -22,8 +22,6 @@ std::string madeUpEnglish(const char* context, const char* source) {
         {{"Player", "No leitor está o CD Nº %1%2. Introduza o CD Nº %3%4."},
          "Insert CD No. %3%4 – CD No. %1%2 is in the drive."},
         {{"Player", " («%1»)"}, " “%1”"},
-        {{"Drive", "Não há nenhuma unidade de CD-ROM com a letra %1 neste computador"},
-         "This computer has no CD-ROM drive with the letter %1"},
         {{"Entry", "A linha %1"}, "Line %1"},
     };
     const auto found = english.find({context, source});
@@ -59,9 +57,6 @@ TEST_F(Translation, TextsAreTranslatedThenFilledInAndPortugueseComesBack) {
         {[] { return otherDiscInDrive(3, "Z%3", 12, ""); },
          "Insert CD No. 12 \x96 CD No. 3 \x93Z%3\x94 is in the drive.",
          "No leitor est\xE1 o CD N\xBA 3 (\xABZ%3\xBB). Introduza o CD N\xBA 12."},
-        {[] { return resolveDrive("f:", nullptr, {.sysClassBlock = "/nonexistent"}).folder; },
-         "This computer has no CD-ROM drive with the letter F:",
-         "N\xE3o h\xE1 nenhuma unidade de CD-ROM com a letra F: neste computador"},
         {[] { return storableBytes(u"a\nb", Store::ListFile, describeField({3})); },
          "Line 3 <tem uma quebra de linha, que a lista n\xE3o pode guardar numa s\xF3 linha>",
          "A linha 3 tem uma quebra de linha, que a lista n\xE3o pode guardar numa s\xF3 linha"},
