@@ -34,14 +34,15 @@ void whenModal(std::function<void(QWidget*)> act) {
 
 // A stand-in player: writes its working folder and its arguments after the first to the file the
 // first names, one a line, then renames it into place so a reader never sees half of it.
-QByteArray writePlayer(const QByteArray& folder) {
-    const QByteArray path = folder + "/player.sh";
+QByteArray writePlayer(const QByteArray& folder, const char* name = "player.sh",
+                       const QByteArray& text =
+                           "#!/bin/sh\nout=$1\nshift\n"
+                           "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; "
+                           "done; } > \"$out.part\" && mv \"$out.part\" \"$out\"\n") {
+    const QByteArray path = folder + "/" + name;
     QFile script(QFile::decodeName(path));
     if (!script.open(QIODevice::WriteOnly)) return {};
-    script.write(
-        "#!/bin/sh\nout=$1\nshift\n"
-        "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > \"$out.part\" && "
-        "mv \"$out.part\" \"$out\"\n");
+    script.write(text);
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
@@ -262,22 +263,14 @@ class QtPlatformTest : public QObject {
         const QByteArray player = writePlayer(root);
         const QByteArray ran = root + "/ran.txt";
         // A script without "#!" would run under a shell that fell back to it.
-        const QByteArray bare = root + "/bare.sh";
-        const QByteArray missing = root + "/missing-interpreter.sh";
-        for (const auto& [file, text] : {std::pair{bare, "echo x > " + ran + "\n"},
-                                         std::pair{missing, "#!/no/such/sh\necho x > " + ran}}) {
-            QFile script(QFile::decodeName(file));
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write(text);
-            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
+        const QByteArray bare = writePlayer(root, "bare.sh", "echo x > " + ran + "\n");
+        const QByteArray missing = writePlayer(root, "lost.sh", "#!/no/such/sh\necho x > " + ran);
         const struct {
             QByteArray program;
             QByteArray folder;
             int error;
         } cases[] = {
             {root + "/no-such-player", root, ENOENT},
-            {"", root, ENOENT},
             {bare, root, ENOEXEC},
             {missing, root, ENOENT},
             // A missing working folder stops the start instead of running it in ours.
