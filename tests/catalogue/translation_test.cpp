@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <utility>
 
@@ -30,27 +29,16 @@ class Translation : public ::testing::Test {
     void TearDown() override { setTranslator(nullptr); }
 };
 
+// Translated whole, then filled in: the translation may reorder the placeholders, and a label
+// holding "%3" is not read again as one; without the translator, the Portuguese comes back.
 TEST_F(Translation, TextsAreTranslatedThenFilledInAndPortugueseComesBack) {
-    struct Case {
-        std::function<std::string()> produce;
-        std::string english;
-        std::string portuguese;
-    } cases[] = {
-        {[] { return otherDiscInDrive(3, "JAZZ", 12, "ROCK 2003"); },
-         "Insert CD No. 12 \x93ROCK 2003\x94 \x96 CD No. 3 \x93JAZZ\x94 is in the drive.",
-         "No leitor est\xE1 o CD N\xBA 3 (\xABJAZZ\xBB). Introduza o CD N\xBA 12 (\xABROCK "
-         "2003\xBB)."},
-        // A label holding "%3" is not read again as a placeholder.
-        {[] { return otherDiscInDrive(3, "Z%3", 12, ""); },
-         "Insert CD No. 12 \x96 CD No. 3 \x93Z%3\x94 is in the drive.",
-         "No leitor est\xE1 o CD N\xBA 3 (\xABZ%3\xBB). Introduza o CD N\xBA 12."},
-    };
-    for (const Case& c : cases) {
-        setTranslator(madeUpEnglish);
-        EXPECT_EQ(c.produce(), c.english);
-        setTranslator(nullptr);
-        EXPECT_EQ(c.produce(), c.portuguese);
-    }
+    setTranslator(madeUpEnglish);
+    EXPECT_EQ(otherDiscInDrive(3, "Z%3", 12, "ROCK"),
+              "Insert CD No. 12 \x93ROCK\x94 \x96 CD No. 3 \x93Z%3\x94 is in the drive.");
+    setTranslator(nullptr);
+    EXPECT_EQ(
+        otherDiscInDrive(3, "Z%3", 12, "ROCK"),
+        "No leitor est\xE1 o CD N\xBA 3 (\xABZ%3\xBB). Introduza o CD N\xBA 12 (\xABROCK\xBB).");
 }
 
 }  // namespace

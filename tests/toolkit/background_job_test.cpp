@@ -51,15 +51,11 @@ class BackgroundJobTest : public QObject {
         std::shared_future<void> released = release.get_future().share();
         auto told = std::make_shared<std::atomic<bool>>(false);
         bool ended = false;
-        {
-            tk::BackgroundJob job;
-            job.start(
-                [released, told](const tk::BackgroundJob::Progress& progress) {
-                    released.wait();
-                    told->store(!progress(1));
-                },
-                [&ended](std::exception_ptr) { ended = true; });
-        }
+        auto job = std::make_unique<tk::BackgroundJob>();
+        job->start(
+            [released, told](const auto& progress) { released.wait(), told->store(!progress(1)); },
+            [&ended](std::exception_ptr) { ended = true; });
+        job.reset();
         QCOMPARE(tk::BackgroundJob::stillRunning(), 1);
         release.set_value();
         QTRY_COMPARE(tk::BackgroundJob::stillRunning(), 0);
