@@ -18,13 +18,9 @@ It answers:
                                              is there org.freedesktop.UDisks2.Filesystem with
                                              Mount(a{sv}) -> s and Unmount(a{sv})
 and org.freedesktop.DBus.Properties Get and GetAll on each object. Device paths, symlinks and
-mount points are byte arrays ending in NUL, as udisks2 sends them. A Block's IdLabel and IdUUID
-are the disc's volume label and UUID, IdType "iso9660" when there is a disc ("" when not).
-
-For tests only, each block object also answers org.mp3search.Test.ChangeMedium(s iso), which
-swaps the disc while the service runs: what the stand-in mounted there is unmounted, MountPoints
-becomes empty, and the Id properties are read from the new image; "" takes the disc out (they
-become "", and the Filesystem interface goes, so no Mount). PropertiesChanged tells the changes.
+mount points are byte arrays ending in NUL, as udisks2 sends them; IdLabel and IdUUID are the
+disc's. For tests, org.mp3search.Test.ChangeMedium(s iso) on a block object swaps its disc ("":
+none) as a user would: what was mounted there is unmounted first.
 
 The description (JSON; every key but "drives" optional):
 {

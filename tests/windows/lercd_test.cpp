@@ -381,13 +381,9 @@ class LerCdTest : public QObject {
         QTest::mouseClick(wintest::button(Form5, "Gravar"), Qt::LeftButton);
         QCOMPARE(readFile(path("discos.ini")), "[3]\r\nEtiqueta=MEUCD\r\nUUID=u1\r\n");
 
-        Form5->close();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        settle();
-        form_->findChild<QAction*>("LerCD1")->trigger();
-        QVERIFY(QTest::qWaitForWindowActive(Form5));
-        QTRY_VERIFY2(status().startsWith(u("Este disco é o CD nº 3 («MEUCD»).")),
-                     qPrintable(status()));
+        // Read again, the disc is known: not the next free number, its own.
+        read();
+        QVERIFY2(status().startsWith(u("Este disco é o CD nº 3 («MEUCD»).")), qPrintable(status()));
         QCOMPARE(wintest::combo(Form5, "CD_Numero")->currentText(), QString("3"));
 
         {
