@@ -58,7 +58,12 @@ void Playback::play(const PlayerConfig& config, const PlayItem& item, PlayerHost
     const DiscCheck disc = host.checkDrive(config, item);
     // Asking for the disc that is in the drive already would ask for nothing.
     if (!disc.inDrive && item.cd != ultimoCd_) host.askForCd(insertCdPrompt(item.cd, disc.label));
-    host.startPlayer(config, item);
+    try {
+        host.startPlayer(config, item);
+    } catch (const EPlayerNotStarted&) {
+        ultimoCd_ = item.cd;  // tried: the CD was asked for all the same
+        throw;
+    }
     ultimoCd_ = item.cd;
 }
 

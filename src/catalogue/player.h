@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime_error.h"
+
 namespace mp3 {
 
 struct PlayerConfig;
@@ -51,6 +53,13 @@ PlayerStart playerStart(const PlayerConfig& config, const PlayItem& item);
 // every piece in one encoding.
 std::string pathOnDisc(std::string_view folder, const PlayItem& item);
 
+// The player (or the desktop's default application) was tried on the file but did not start: the
+// attempt was made, so the CD counts as asked for.
+class EPlayerNotStarted : public RuntimeError {
+  public:
+    using RuntimeError::RuntimeError;
+};
+
 // What playing needs from the windows: the drive checked, a modal prompt, and a start.
 class PlayerHost {
   public:
@@ -60,7 +69,8 @@ class PlayerHost {
     virtual DiscCheck checkDrive(const PlayerConfig& config, const PlayItem& item) = 0;
     virtual void askForCd(const std::string& prompt) = 0;
     // Finds the item's file on the disc, waiting for the disc when it is not there yet, and
-    // starts the player on it; raises when the file never comes.
+    // starts the player on it; raises when the file never comes, EPlayerNotStarted when the start
+    // itself fails.
     virtual void startPlayer(const PlayerConfig& config, const PlayItem& item) = 0;
 };
 

@@ -248,7 +248,7 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
     const std::string program = absolutePath(win::cp1252ToLocal(config.Leitor_Path));
     if (isExecutableFile(program)) {
         if (const int err = platform_.processStarter->start(program, {path}, folder + "/")) {
-            throw mp3::RuntimeError(win::toCp1252Lossless(
+            throw mp3::EPlayerNotStarted(win::toCp1252Lossless(
                 DiscPlayer::tr("O leitor %1 não pôde ser iniciado na pasta %2: %3")
                     .arg(fromLocal(program), fromLocal(folder), startFailure(err))));
         }
@@ -257,7 +257,7 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
     // Not a program on this machine (the Windows default, an empty line, one not installed):
     // the desktop plays the file with what it plays MP3s with.
     if (!platform_.defaultApplication->open(path)) {
-        throw mp3::RuntimeError(
+        throw mp3::EPlayerNotStarted(
             win::toCp1252Lossless(DiscPlayer::tr("Nenhum programa do ambiente de trabalho abre %1")
                                       .arg(fromLocal(path))));
     }

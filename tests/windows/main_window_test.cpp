@@ -464,6 +464,7 @@ class MainWindowTest : public QObject {
                                    "programa que o sistema saiba executar (a um script falta a "
                                    "primeira linha \"#!\")")
                      .arg(path("player"), path("cd")));
+        QCOMPARE(form_->Playback.Ultimo_CD(), std::string("7 "));  // tried, so asked for
         QCOMPARE(fake_->processStarter.starts.size(), 1u);
     }
 
