@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <QWindow>
 #include <cstring>
 #include <optional>
 
+#include "toolkit/interface_language.h"
 #include "toolkit/platform.h"
 #include "windows/mp3_searcher.h"
 #include "windows/program.h"
@@ -45,6 +47,8 @@ class QuitOnPaint : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // As the program's main: the interface's language first (a translator or two are loaded).
+    tk::useLanguage(tk::languageFor(QLocale::system().uiLanguages()));
     if (argc < 2) return 2;
     AnsweringDialog dialog(QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath());
     tk::Platform platform = tk::Platform::qt();
