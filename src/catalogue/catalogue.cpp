@@ -85,6 +85,14 @@ void Catalogue::load(TextFile& file, CatalogueSink& sink) {
     for (const Album& album : albums_) sink.albumHeader(text(slots_[album.firstSlot]));
 }
 
+void Catalogue::load(TextFile& file) {
+    struct : CatalogueSink {
+        void looseEntry(std::string_view) override {}
+        void albumHeader(std::string_view) override {}
+    } nothing;
+    load(file, nothing);
+}
+
 void Catalogue::readAll(TextFile& file) {
     // The size at opening is only the likely size: another program may append meanwhile.
     if (file.sizeAtOpen() > kMaxFileBytes) refuseTooLarge();

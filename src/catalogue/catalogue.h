@@ -40,6 +40,8 @@ class Catalogue {
     // and no album header. A file of 4 GiB or more is refused. The texts stay valid until the
     // next load.
     void load(TextFile& file, CatalogueSink& sink);
+    // The same load for the tables alone, with nothing listed.
+    void load(TextFile& file);
 
   private:
     // Where a text starts in bytes_; it runs to the next CR or the end of the bytes, so its

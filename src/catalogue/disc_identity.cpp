@@ -79,4 +79,10 @@ DiscIdentity discIdentity(const std::string& device, DiskAuthority* authority,
     return identityFromLinks(device, paths);
 }
 
+DiscIdentity discInDrive(const DriveLocation& drive, DiskAuthority* authority,
+                         const SystemPaths& paths) {
+    if (drive.status == DriveLocation::Status::Folder) return {};
+    return discIdentity(drive.node, authority, paths);
+}
+
 }  // namespace mp3

@@ -9,6 +9,7 @@ namespace mp3 {
 
 class DiskAuthority;
 struct SystemPaths;
+struct DriveLocation;
 
 // A disc's identity as the system names it: its volume label and its filesystem UUID, bytes as
 // udisks2 and udev give them (UTF-8). For ISO 9660 the UUID is the volume's creation time
@@ -32,5 +33,9 @@ DiscIdentity identityFromLinks(const std::string& device, const SystemPaths& pat
 // device, otherwise the links. Empty when there is none (no disc, a drive that is a folder).
 DiscIdentity discIdentity(const std::string& device, DiskAuthority* authority,
                           const SystemPaths& paths);
+
+// The disc in a resolved drive: its device's, asked by its node; a folder has none.
+DiscIdentity discInDrive(const DriveLocation& drive, DiskAuthority* authority,
+                         const SystemPaths& paths);
 
 }  // namespace mp3

@@ -44,16 +44,6 @@ void appendRecords(TextFile& list, const NewRecords& records) {
     appendComposed(list, [&records](const Catalogue&) { return composeRecords(records); });
 }
 
-namespace {
-
-class NoSink : public CatalogueSink {
-  public:
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
-};
-
-}  // namespace
-
 void appendComposed(TextFile& list,
                     const std::function<std::string(const Catalogue& now)>& compose) {
     list.append();
@@ -61,8 +51,7 @@ void appendComposed(TextFile& list,
         // Read while the lock is held: no other copy of the program can append meanwhile.
         Catalogue now;
         TextFile reader(list.name());
-        NoSink sink;
-        now.load(reader, sink);
+        now.load(reader);
         std::string bytes = compose(now);
         if (!bytes.empty()) {
             // A last line left without its end (a save cut short, a file edited by hand) would

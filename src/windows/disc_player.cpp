@@ -40,10 +40,6 @@ std::string absolutePath(const std::string& path) {
         .toStdString();
 }
 
-QString fromLocal(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
 mp3::PlayItem inLocale(const mp3::PlayItem& item) {
     mp3::PlayItem local{item.cd, std::nullopt, win::cp1252ToLocal(item.file)};
     if (item.folder) local.folder = win::cp1252ToLocal(*item.folder);
@@ -114,8 +110,7 @@ struct Look {
 Look lookAtDrive(const std::string& drive, mp3::DiskAuthority* disks,
                  const mp3::SystemPaths& paths) {
     Look look{mp3::resolveDrive(drive, disks, paths), {}, {}, false};
-    if (look.where.status != mp3::DriveLocation::Status::Folder)
-        look.disc = mp3::discIdentity(look.where.node, disks, paths);
+    look.disc = mp3::discInDrive(look.where, disks, paths);
     return look;
 }
 
@@ -231,12 +226,12 @@ void DiscPlayer::startPlayer(const mp3::PlayerConfig& config, const mp3::PlayIte
         return last->fileThere ? State::Ready : State::NotYet;
     };
     if (!platform_.discWait->waitUntil(parent_, waiting, ready)) {
-        const QString looked = !last ? fromLocal(mp3::pathOnDisc(drive, local))
+        const QString looked = !last ? win::fromLocal(mp3::pathOnDisc(drive, local))
                                : last->path.empty()
                                    ? DiscPlayer::tr("%1 (nenhum disco montado em %2)")
-                                         .arg(fromLocal(mp3::pathOnDisc("", local).substr(1)),
-                                              fromLocal(last->where.device))
-                                   : fromLocal(last->path);
+                                         .arg(win::fromLocal(mp3::pathOnDisc("", local).substr(1)),
+                                              win::fromLocal(last->where.device))
+                                   : win::fromLocal(last->path);
         throw mp3::RuntimeError(
             win::toCp1252Lossless(DiscPlayer::tr("O CD não tem o ficheiro %1").arg(looked)));
     }
@@ -250,7 +245,7 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
         if (const int err = platform_.processStarter->start(program, {path}, folder + "/")) {
             throw mp3::EPlayerNotStarted(win::toCp1252Lossless(
                 DiscPlayer::tr("O leitor %1 não pôde ser iniciado na pasta %2: %3")
-                    .arg(fromLocal(program), fromLocal(folder), startFailure(err))));
+                    .arg(win::fromLocal(program), win::fromLocal(folder), startFailure(err))));
         }
         return;
     }
@@ -259,6 +254,6 @@ void DiscPlayer::start(const mp3::PlayerConfig& config, const std::string& path,
     if (!platform_.defaultApplication->open(path)) {
         throw mp3::EPlayerNotStarted(
             win::toCp1252Lossless(DiscPlayer::tr("Nenhum programa do ambiente de trabalho abre %1")
-                                      .arg(fromLocal(path))));
+                                      .arg(win::fromLocal(path))));
     }
 }

@@ -64,10 +64,6 @@ QLabel* makeText(QWidget* parent, const char* name, const QString& text, Box box
     return label;
 }
 
-QString fromLocal(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
 // "1 faixa", "2 faixas": the two forms are marked where they are written, translated here.
 QString amount(std::size_t n, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(n).arg(
@@ -97,16 +93,10 @@ class RowLookDelegate : public QStyledItemDelegate {
     std::function<RowLook(int)> look_;
 };
 
-class NoSink : public mp3::CatalogueSink {
-  public:
-    void looseEntry(std::string_view) override {}
-    void albumHeader(std::string_view) override {}
-};
-
 // Where the files of a disc found with nothing mounted are: udisks2 mounts it when it can, asked
 // for the device node (it does not know a link a user made).
 std::string mountedFolder(mp3::DiskAuthority* disks, const mp3::DriveLocation& drive) {
-    const std::string shown = win::toCp1252Lossless(fromLocal(drive.device));
+    const std::string shown = win::toCp1252Lossless(win::fromLocal(drive.device));
     if (disks == nullptr || !disks->available()) {
         throw mp3::EInputRefused(mp3::cp1252::fromUtf8("Não há nenhum disco montado em ") + shown);
     }
@@ -126,16 +116,6 @@ struct TForm5::Reading {
     mp3::DiscPreview preview;
     bool cancelled = false;
 };
-
-namespace {
-
-// The disc in a drive that is a device; a folder has none.
-mp3::DiscIdentity discIn(const mp3::DriveLocation& drive, mp3::DiskAuthority* disks) {
-    if (drive.status == mp3::DriveLocation::Status::Folder) return {};
-    return mp3::discIdentity(drive.node, disks, mp3::SystemPaths{});
-}
-
-}  // namespace
 
 struct TForm5::PreviewRow {
     enum class Kind : std::uint8_t { LooseHeading, Loose, AlbumHeading, Album, Track };
@@ -311,7 +291,7 @@ void TForm5::showDrive() {
         [found, drive = win::cp1252ToLocal(config_.Unidade_CD),
          disks = platform().diskService](const tk::BackgroundJob::Progress&) {
             found->drive = mp3::resolveDrive(drive, disks);
-            found->disc = discIn(*found->drive, disks);
+            found->disc = mp3::discInDrive(*found->drive, disks, mp3::SystemPaths{});
         },
         [this, found](std::exception_ptr raised) {
             // A reading that began meanwhile shows where it read.
@@ -332,15 +312,15 @@ void TForm5::showDrive() {
 
 void TForm5::showDrive(const mp3::DriveLocation& drive, const mp3::DiscIdentity& disc) {
     const QString named = win::fromCp1252(config_.Unidade_CD);
-    const QString device = fromLocal(drive.device);
+    const QString device = win::fromLocal(drive.device);
     // A letter names its device too.
     const QString drawn = device == named ? named : QStringLiteral("%1 (%2)").arg(named, device);
     switch (drive.status) {
         case mp3::DriveLocation::Status::Folder:
-            Unidade->setText(fromLocal(drive.folder));
+            Unidade->setText(win::fromLocal(drive.folder));
             break;
         case mp3::DriveLocation::Status::Mounted:
-            Unidade->setText(QStringLiteral("%1 → %2").arg(drawn, fromLocal(drive.folder)) +
+            Unidade->setText(QStringLiteral("%1 → %2").arg(drawn, win::fromLocal(drive.folder)) +
                              (disc.label.empty()
                                   ? QString()
                                   : tr(" («%1»)").arg(QString::fromStdString(disc.label))));
@@ -405,14 +385,13 @@ void TForm5::startReading() {
             // The list as the file holds it now: a save since the main window's last load counts.
             mp3::TextFile file;
             if (listChosen) file.assign(listName);
-            NoSink sink;
-            result->list->load(file, sink);
+            result->list->load(file);
             result->drive = mp3::resolveDrive(drive, disks);
             if (result->drive->status == mp3::DriveLocation::Status::NotMounted) {
                 result->drive->folder = mountedFolder(disks, *result->drive);
                 result->drive->status = mp3::DriveLocation::Status::Mounted;
             }
-            result->disc = discIn(*result->drive, disks);
+            result->disc = mp3::discInDrive(*result->drive, disks, mp3::SystemPaths{});
             const mp3::DiscListing listing = mp3::listDiscTree(
                 result->drive->folder,
                 [&progress](std::size_t seen) { return progress(static_cast<qint64>(seen)); });
@@ -521,8 +500,7 @@ void TForm5::save() {
     clearPreview();
     // The next disc goes under the next free number, so it is not previewed under this one.
     mp3::TextFile file(Ficheiro_Lista_->name());
-    NoSink sink;
-    list_->load(file, sink);
+    list_->load(file);
     proposeCdNumber(*list_);
     showStatus();
 }

@@ -32,6 +32,10 @@ std::string cp1252ToLocal(std::string_view bytes) {
     return QFile::encodeName(fromCp1252(bytes)).toStdString();
 }
 
+QString fromLocal(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
 QString fromFileName(std::string_view bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));

@@ -22,6 +22,9 @@ std::string toCp1252Lossless(const QString& text);
 // Bytes in the locale's encoding (file names, program arguments) for Windows-1252 bytes.
 std::string cp1252ToLocal(std::string_view bytes);
 
+// A name in the locale's encoding (a device, a folder), as shown to the user.
+QString fromLocal(const std::string& bytes);
+
 // A file name's bytes as text and back, losing nothing: a byte that is not part of valid UTF-8
 // (Windows-1252 or Latin-1 in a name copied from an old disc) stands as U+DC80 to U+DCFF, so the
 // very file it named is opened.
